@@ -1,0 +1,343 @@
+// The commands `score` and `char`.
+#include "cli/commands.h"
+#include "cli/jsonwriter.h"
+
+#include "naming/chartable.h"
+#include "naming/nametest.h"
+#include "naming/utf8.h"
+
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <optional>
+
+namespace xingming::cli {
+
+namespace {
+
+using calendar::CalendarKind;
+using calendar::Sex;
+
+std::optional<Sex> parseSex(std::string_view s)
+{
+    if (s.empty())
+        return Sex::None;
+    if (s == "男" || s == "m" || s == "male")
+        return Sex::Male;
+    if (s == "女" || s == "f" || s == "female")
+        return Sex::Female;
+    return std::nullopt;
+}
+
+std::optional<CalendarKind> parseCalendar(std::string_view s)
+{
+    if (s.empty())
+        return CalendarKind::None;
+    if (s == "公历" || s == "solar")
+        return CalendarKind::Solar;
+    if (s == "农历" || s == "lunar")
+        return CalendarKind::Lunar;
+    if (s == "农历(闰月)" || s == "lunar-leap")
+        return CalendarKind::LunarLeap;
+    return std::nullopt;
+}
+
+void writeScoreJson(std::string& out, const naming::NameTestReport& rep)
+{
+    const naming::PxmzResult& r = rep.result;
+    const naming::Grids& g = r.grids;
+    JsonWriter w(out);
+    w.beginObject();
+    w.key("chars");
+    w.beginArray();
+    for (const std::string& c : r.chars)
+        w.value(c);
+    w.endArray();
+    w.key("strokes");
+    w.beginArray();
+    for (std::int16_t s : r.strokes)
+        w.value(int{s});
+    w.endArray();
+    w.key("ziwuhang");
+    w.beginArray();
+    for (std::string_view e : r.ziwuhang)
+        w.value(e);
+    w.endArray();
+    w.member("tg", int{g.tg});
+    w.member("rg", int{g.rg});
+    w.member("dG", int{g.dG});
+    w.member("wg", int{g.wg});
+    w.member("zg", int{g.zg});
+    w.key("grid_elements");
+    w.beginObject();
+    w.member("tg", naming::gridCellText(g.tg));
+    w.member("rg", naming::gridCellText(g.rg));
+    w.member("dG", naming::gridCellText(g.dG));
+    w.member("wg", naming::gridCellText(g.wg));
+    w.member("zg", naming::gridCellText(g.zg));
+    w.endObject();
+    w.member("tp", r.tp);
+    w.member("rp", r.rp);
+    w.member("dp", r.dp);
+    w.member("zp", r.zp);
+    w.member("wp", r.wp);
+    w.key("colors");
+    w.beginObject();
+    w.member("t", r.colours.t);
+    w.member("r", r.colours.r);
+    w.member("d", r.colours.d);
+    w.member("z", r.colours.z);
+    w.member("w", r.colours.w);
+    w.endObject();
+    w.member("scp", r.scp);
+    w.member("jsp", r.jsp);
+    w.member("cgp", r.cgp);
+    w.member("rjp", r.rjp);
+    w.member("ranshi", r.ranshi);
+    w.member("danshi", r.danshi);
+    w.member("wanshi", r.wanshi);
+    w.member("zanshi", r.zanshi);
+    w.member("zf2", r.zf2);
+    w.member("score_text", naming::scoreText(r.zf2));
+    w.member("lastdp", r.lastdp);
+    w.key("birth");
+    w.beginObject();
+    w.member("year", rep.birth.year);
+    w.member("month", rep.birth.month);
+    w.member("day", rep.birth.day);
+    w.member("hour", rep.birth.hour);
+    w.endObject();
+    w.member("nongli", r.nongli);
+    w.member("bazhi", r.bazhi);
+    w.member("wuhang", r.wuhang);
+    w.member("whstr", r.whstr);
+    w.endObject();
+}
+
+void writeErrorJson(std::string& out, std::string_view message)
+{
+    JsonWriter w(out);
+    w.beginObject();
+    w.member("error", message);
+    w.endObject();
+}
+
+// The report as the report window shows it, section by section; the cells of one item
+// (the four characters, their strokes and elements) stand on one line.
+std::string reportText(const naming::NameTestReport& rep)
+{
+    std::string out;
+    std::string_view section;
+    const std::vector<naming::ReportLine> lines = naming::reportLines(rep);
+    for (size_t i = 0; i < lines.size();) {
+        const naming::ReportLine& line = lines[i];
+        if (line.section != section) {
+            if (!section.empty())
+                out += '\n';
+            section = line.section;
+            out += "【";
+            out += section;
+            out += "】\n";
+        }
+        size_t j = i;
+        std::string cells;
+        while (j < lines.size() && lines[j].section == line.section && lines[j].caption == line.caption &&
+               !line.caption.empty() && (j == i || line.section == "姓名的基本信息")) {
+            if (lines[j].visible && !lines[j].text.empty()) {
+                if (!cells.empty())
+                    cells += ' ';
+                cells += lines[j].text;
+            }
+            ++j;
+        }
+        if (j == i) {
+            cells = line.text;
+            ++j;
+        }
+        if (line.caption.empty()) {
+            out += cells;
+        } else if (line.section == "五格的详细解剖" || line.section == "五格的数理暗示") {
+            out += line.caption;
+            out += '\n';
+            out += cells;
+        } else {
+            out += line.caption;
+            if (!line.caption.ends_with("：") && !line.caption.ends_with("->"))
+                out += "：";
+            else if (line.caption.ends_with("->"))
+                out += ' ';
+            out += cells;
+        }
+        out += '\n';
+        i = j;
+    }
+    return out;
+}
+
+struct ScoreOptions {
+    naming::NameTestForm form;
+    std::string sex, calendar, batch;
+    bool json = false;
+};
+
+naming::NameTestForm formFromFields(const std::vector<std::string_view>& f)
+{
+    const auto field = [&f](size_t i) { return i < f.size() ? std::string(f[i]) : std::string(); };
+    naming::NameTestForm form;
+    form.surname = field(0);
+    form.given = field(1);
+    // In a batch an unknown sex or calendar text counts as an option nobody chose.
+    form.sex = parseSex(field(2)).value_or(Sex::None);
+    form.calendar = parseCalendar(field(3)).value_or(CalendarKind::None);
+    form.date = {field(4), field(5), field(6), field(7)};
+    return form;
+}
+
+std::vector<std::string_view> splitTabs(std::string_view line)
+{
+    std::vector<std::string_view> fields;
+    size_t start = 0;
+    while (true) {
+        const size_t tab = line.find('\t', start);
+        fields.push_back(line.substr(start, tab == std::string_view::npos ? std::string_view::npos : tab - start));
+        if (tab == std::string_view::npos)
+            break;
+        start = tab + 1;
+    }
+    return fields;
+}
+
+// Any byte sequence that is not UTF-8 is read as U+FFFD per byte, so output stays valid.
+std::string sanitizeUtf8(std::string_view text)
+{
+    if (isValidUtf8(text))
+        return std::string(text);
+    std::string out;
+    for (char32_t c : naming::decodeUtf8(text))
+        out += naming::encodeUtf8(c);
+    return out;
+}
+
+int runBatch(const std::string& path)
+{
+    std::istream* in = &std::cin;
+    std::ifstream file;
+    if (path != "-") {
+        file.open(path, std::ios::binary);
+        if (!file) {
+            std::cerr << "xingming-cli: cannot read " << path << '\n';
+            return kExitUsage;
+        }
+        in = &file;
+    }
+    std::string line, out;
+    out.reserve(1 << 16);
+    while (std::getline(*in, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        const std::string clean = sanitizeUtf8(line);
+        const naming::NameTestOutcome res = naming::runNameTest(formFromFields(splitTabs(clean)));
+        if (res.report)
+            writeScoreJson(out, *res.report);
+        else
+            writeErrorJson(out, res.message);
+        out.push_back('\n');
+        if (out.size() > (1 << 16) - 4096) {
+            std::fwrite(out.data(), 1, out.size(), stdout);
+            out.clear();
+        }
+    }
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    return kExitOk;
+}
+
+} // namespace
+
+std::optional<Sex> parseSexText(std::string_view s)
+{
+    return parseSex(s);
+}
+
+std::optional<CalendarKind> parseCalendarText(std::string_view s)
+{
+    return parseCalendar(s);
+}
+
+void addScoreCommands(CLI::App& app, CommandContext& ctx)
+{
+    auto opts = std::make_shared<ScoreOptions>();
+    CLI::App* score = app.add_subcommand("score", "The name test, from the checks of the start button to the report");
+    score->add_option("--surname", opts->form.surname, "surname (Text1)");
+    score->add_option("--given", opts->form.given, "given name (Text2)");
+    score->add_option("--sex", opts->sex, "男 or 女 (m, male, f, female)");
+    score->add_option("--calendar", opts->calendar, "公历, 农历 or 农历(闰月) (solar, lunar, lunar-leap)");
+    score->add_option("--year", opts->form.date.year, "year text");
+    score->add_option("--month", opts->form.date.month, "month text");
+    score->add_option("--day", opts->form.date.day, "day text");
+    score->add_option("--hour", opts->form.date.hour, "hour text");
+    score->add_option("--batch", opts->batch, "one case a line, eight tab-separated fields (- for standard input)");
+    score->add_flag("--json", opts->json, "print JSON");
+    score->callback([opts, &ctx]() {
+        if (!opts->batch.empty()) {
+            ctx.exitCode = runBatch(opts->batch);
+            return;
+        }
+        const auto sex = parseSex(opts->sex);
+        if (!sex)
+            usageError("--sex takes 男 or 女 (m, male, f, female)");
+        const auto cal = parseCalendar(opts->calendar);
+        if (!cal)
+            usageError("--calendar takes 公历, 农历 or 农历(闰月) (solar, lunar, lunar-leap)");
+        opts->form.sex = *sex;
+        opts->form.calendar = *cal;
+        const naming::NameTestOutcome res = naming::runNameTest(opts->form);
+        if (!res.report) {
+            ctx.exitCode = refuse(res.message, opts->json);
+            return;
+        }
+        std::string out;
+        if (opts->json)
+            writeScoreJson(out, *res.report);
+        else
+            out = reportText(*res.report);
+        if (!out.empty() && out.back() == '\n')
+            out.pop_back();
+        printLine(out);
+    });
+
+    auto text = std::make_shared<std::string>();
+    auto json = std::make_shared<bool>(false);
+    CLI::App* chr = app.add_subcommand("char", "Position, strokes and element of every character of TEXT");
+    chr->add_option("TEXT", *text, "characters to look up")->required();
+    chr->add_flag("--json", *json, "print JSON");
+    chr->callback([text, json]() {
+        std::string out;
+        JsonWriter w(out);
+        if (*json)
+            w.beginArray();
+        for (char32_t c : naming::decodeUtf8(*text)) {
+            const std::string ch = naming::encodeUtf8(c);
+            const naming::CharInfo info = naming::lookupChar(ch);
+            const std::string_view element = naming::elementText(info.element);
+            if (*json) {
+                w.beginObject();
+                w.member("char", ch);
+                w.member("position", info.position);
+                w.member("strokes", info.strokes);
+                w.member("element", element);
+                w.endObject();
+            } else {
+                out += ch + "\t" + std::to_string(info.position) + "\t" + std::to_string(info.strokes) + "\t" +
+                       std::string(element) + "\n";
+            }
+        }
+        if (*json)
+            w.endArray();
+        else if (!out.empty())
+            out.pop_back();
+        printLine(out);
+    });
+}
+
+} // namespace xingming::cli
