@@ -1,0 +1,119 @@
+#include "calendar/namingrequest.h"
+
+#include <iconv.h>
+
+#include <cmath>
+
+namespace xingming::calendar {
+
+namespace {
+
+// Converts UTF-8 text with iconv; false when a character has no form in the target.
+bool convert(const char* target, std::string_view utf8, std::string& out)
+{
+    iconv_t cd = iconv_open(target, "UTF-8");
+    if (cd == reinterpret_cast<iconv_t>(-1))
+        return false;
+    out.assign(utf8.size() * 4 + 8, '\0');
+    char* in = const_cast<char*>(utf8.data());
+    size_t inLeft = utf8.size();
+    char* dst = out.data();
+    size_t outLeft = out.size();
+    const size_t r = iconv(cd, &in, &inLeft, &dst, &outLeft);
+    iconv_close(cd);
+    if (r == static_cast<size_t>(-1))
+        return false;
+    out.resize(out.size() - outLeft);
+    return true;
+}
+
+bool unreserved(unsigned char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '.' ||
+           c == '_' || c == '~';
+}
+
+} // namespace
+
+std::string gbkPercentEncode(std::string_view utf8)
+{
+    std::string bytes;
+    if (!convert("GBK", utf8, bytes) && !convert("GB18030", utf8, bytes))
+        bytes.clear();  // not UTF-8 at all: nothing of it goes into an address
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    for (char ch : bytes) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (unreserved(c)) {
+            out.push_back(ch);
+        } else {
+            out.push_back('%');
+            out.push_back(kHex[c >> 4]);
+            out.push_back(kHex[c & 15]);
+        }
+    }
+    return out;
+}
+
+std::string namingQuery(std::string_view surname, std::string_view sex, const BirthDate& birth, bool twoCharName)
+{
+    std::string q = "/bestnametwo.asp?cm=8&youname1=";
+    q += gbkPercentEncode(surname);
+    q += "&sex=";
+    q += gbkPercentEncode(sex);
+    // The date sent is always solar: nx is 公历 in GBK.
+    q += "&nx=%B9%AB%C0%FA&nian=";
+    q += gbkPercentEncode(birth.year);
+    q += "&yue=";
+    q += gbkPercentEncode(birth.month);
+    q += "&ri=";
+    q += gbkPercentEncode(birth.day);
+    q += "&hh=";
+    q += gbkPercentEncode(birth.hour);
+    q += "&ns=";
+    q += twoCharName ? "2" : "1";
+    q += "&zd=0&ji=yes&bj=yes&xiong=yes&xn=4&zf=80&btnAdd=%B5%BD%CF%C2%D2%BB%B2%BD";
+    return q;
+}
+
+NamingOutcome runNamingRequest(const NamingForm& form)
+{
+    NamingOutcome out;
+    if (form.surname.empty()) {
+        out.message = "姓不能为空！";
+        return out;
+    }
+    if (form.sex == Sex::None) {
+        out.message = "请选择性别！";
+        return out;
+    }
+    if (auto msg = checkDateFields(form.date, form.calendar)) {
+        out.message = std::move(*msg);
+        return out;
+    }
+    if (form.calendar == CalendarKind::None) {
+        out.message = "您输入的是公历还是农历？请选择！";
+        return out;
+    }
+    out.sex = form.sex == Sex::Male ? "男" : "女";
+    std::optional<BirthDate> birth = resolveBirthDate(form.date, form.calendar);
+    if (!birth) {
+        out.message = std::string(kLunarDateError);
+        return out;
+    }
+    out.birth = std::move(*birth);
+    std::string report;
+    // The date text is built from the numbers, so a field such as "05" or "1990.0" still
+    // names its day.
+    const auto num = [](const std::string& t) {
+        return std::to_string(static_cast<long long>(std::nearbyint(fieldValue(t))));
+    };
+    const std::string riqi = num(out.birth.month) + "-" + num(out.birth.day) + "-" + num(out.birth.year);
+    whduoshao(out.birth, riqi, report);
+    out.refused = false;
+    out.message = report + std::string(kNamingInvitation);
+    out.query = namingQuery(form.surname, out.sex, out.birth, form.twoCharName);
+    return out;
+}
+
+} // namespace xingming::calendar
