@@ -25,7 +25,7 @@ double fieldValue(std::string_view text)
     size_t digits = pos - start;
     if (pos + 1 < text.size() && text[pos] == '.' && isDigit(text[pos + 1])) {
         ++pos;
-        while (pos < text.size() && isDigit(text[pos])) ++pos, ++digits;
+        for (; pos < text.size() && isDigit(text[pos]); ++pos) ++digits;
     }
     if (digits == 0) return 0;
     double value = 0;

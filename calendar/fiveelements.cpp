@@ -113,13 +113,14 @@ BirthChartValues birthChartValues(const BirthDate& birth)
     const auto date = birthDay(birth);
     const auto lunar = date ? solarToLunarDate(*date) : std::nullopt;
     if (!lunar) return values;
-    const int hour = birthHour(birth.hour);
+    const double hourValue = fieldValue(birth.hour);
+    const int hour = hourValue >= 0 && hourValue <= 23 ? static_cast<int>(std::nearbyint(hourValue)) : kNoValue;
     const Chart chart = chartOf(*date, lunar->month, hour);
     values.nongli = lunarDateText(*lunar);
     values.bazhi = chartText(chart);
     values.wuhang = chartElementsText(chart);
     if (hour != kNoValue) {
-        values.nongli += doubleHourName(fieldValue(birth.hour));
+        values.nongli += doubleHourName(hourValue);
         values.whstr = elementSentence(chartElementMask(chart), dayMasterElement(chart));
     }
     return values;

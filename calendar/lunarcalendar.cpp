@@ -60,7 +60,7 @@ struct EntryFields {
     int monthBits = 0;      // [0, 0xFFF], month 1 in bit 11
     int leapLength = 0;     // 29 or 30
     int leapMonth = 0;      // [0, 12], 0 = no leap month
-    int newYearCode = 0;    // month * 100 + day, [101, 231]
+    int newYearCode = 0;    // month * 100 + day, [101, 229]
 };
 
 constexpr std::optional<EntryFields> readEntry(std::string_view entry)
@@ -78,7 +78,7 @@ constexpr std::optional<EntryFields> readEntry(std::string_view entry)
     f.leapMonth = digits[4];
     f.newYearCode = digits[5] << 4 | digits[6];
     const int month = f.newYearCode / 100, day = f.newYearCode % 100;
-    if (month < 1 || month > 2 || day < 1 || day > 31) return std::nullopt;
+    if (month < 1 || month > 2 || day < 1 || day > (month == 1 ? 31 : 29)) return std::nullopt;
     return f;
 }
 

@@ -2,7 +2,6 @@
 
 #include <iconv.h>
 
-#include <cmath>
 
 namespace xingming::calendar {
 
@@ -103,13 +102,7 @@ NamingOutcome runNamingRequest(const NamingForm& form)
     }
     out.birth = std::move(*birth);
     std::string report;
-    // The date text is built from the numbers, so a field such as "05" or "1990.0" still
-    // names its day.
-    const auto num = [](const std::string& t) {
-        return std::to_string(static_cast<long long>(std::nearbyint(fieldValue(t))));
-    };
-    const std::string riqi = num(out.birth.month) + "-" + num(out.birth.day) + "-" + num(out.birth.year);
-    whduoshao(out.birth, riqi, report);
+    whduoshao(out.birth, birthDateText(out.birth), report);
     out.refused = false;
     out.message = report + std::string(kNamingInvitation);
     out.query = namingQuery(form.surname, out.sex, out.birth, form.twoCharName);

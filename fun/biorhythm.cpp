@@ -38,12 +38,12 @@ std::variant<BiorhythmReading, BiorhythmRefusal> biorhythm(std::chrono::sys_days
     BiorhythmReading r;
     r.days = (query - birth).count();
     for (size_t i = 0; i < kCycles.size(); ++i) {
-        const CycleSpec& spec = kCycles[i];
+        const CycleInfo& info = kCycles[i];
         CycleReading& c = r.cycles[i];
-        c.d = static_cast<int>(r.days % spec.P);  // days > 0, so 0 .. P - 1
-        c.V = 100.0 * cycleSine(spec.P, c.d);
+        c.d = static_cast<int>(r.days % info.P);  // days > 0, so 0 .. P - 1
+        c.V = 100.0 * cycleSine(info.P, c.d);
         c.index = formatIndex(c.V);
-        c.label = std::string(spec.labelPrefix) + c.index;
+        c.label = std::string(info.labelPrefix) + c.index;
     }
     return r;
 }
@@ -53,7 +53,7 @@ std::string printedNumber(int n)
     return n < 0 ? std::to_string(n) : " " + std::to_string(n);
 }
 
-ChartDrawing drawChart(const CycleSpec& cycle, int d)
+ChartDrawing drawChart(const CycleInfo& cycle, int d)
 {
     ChartDrawing g;
     // Axes.

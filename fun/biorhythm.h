@@ -30,7 +30,7 @@ inline constexpr std::chrono::year_month_day kBirthAtStart{
 inline constexpr std::string_view kXCaption = "X/出生天数";
 
 // One cycle and its chart.
-struct CycleSpec {
+struct CycleInfo {
     std::string_view page;         // the page of SSTab2: "情绪", "智力", "体质"
     int P;                         // period in days
     std::string_view yCaption;     // "Y/心情指数" ...
@@ -43,13 +43,13 @@ struct CycleSpec {
 enum class Cycle { Emotional = 0, Intellectual = 1, Physical = 2 };
 
 // In drawing order; Picture1 / Label69, Picture2 / Label70, Picture3 / Label68.
-inline constexpr std::array<CycleSpec, 3> kCycles{{
+inline constexpr std::array<CycleInfo, 3> kCycles{{
     {"情绪", 28, "Y/心情指数", "您的心情指数为：", 29.5, 28, 29},
     {"智力", 33, "Y/智力指数", "您的智力指数为：", 35.5, 32, 34},
     {"体质", 23, "Y/体质指数", "您的体质指数为：", 25.5, 23, 24},
 }};
 
-constexpr const CycleSpec& cycleSpec(Cycle c)
+constexpr const CycleInfo& cycleInfo(Cycle c)
 {
     return kCycles[static_cast<size_t>(c)];
 }
@@ -116,7 +116,7 @@ struct ChartDrawing {
 };
 
 // The chart of a cycle with its marker at day d of the cycle.
-ChartDrawing drawChart(const CycleSpec& cycle, int d);
+ChartDrawing drawChart(const CycleInfo& cycle, int d);
 
 // A number as the picture's print operation writes it: a blank in place of the sign of a
 // non-negative number (" 2", "-1").

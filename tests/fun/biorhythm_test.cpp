@@ -17,7 +17,7 @@ constexpr sys_days day(int y, unsigned m, unsigned d)
     return sys_days{year{y} / month{m} / std::chrono::day{d}};
 }
 
-// Expected values: the worked examples of the page's description (the first three rows) and
+// Expected values: the page's documented examples (the first three rows) and
 // the conformance sample (the last two), with π = 3.141592653589.
 TEST(Biorhythm, Readings)
 {
@@ -84,25 +84,25 @@ TEST(Biorhythm, ChartGeometry)
         const char* lastTick;
     } rows[] = {{Cycle::Emotional, 15, " 28"}, {Cycle::Intellectual, 18, " 34"}, {Cycle::Physical, 13, " 24"}};
     for (const auto& r : rows) {
-        const CycleSpec& spec = cycleSpec(r.cycle);
-        const ChartDrawing g = drawChart(spec, 7);
+        const CycleInfo& info = cycleInfo(r.cycle);
+        const ChartDrawing g = drawChart(info, 7);
         // Two axes, the day ticks, the marks of 1 and -1; two captions, the tick numbers, 1 and -1.
-        EXPECT_EQ(g.lines.size(), 2u + r.ticks + 2u) << spec.page;
-        ASSERT_EQ(g.texts.size(), 2u + r.ticks + 2u) << spec.page;
+        EXPECT_EQ(g.lines.size(), 2u + r.ticks + 2u) << info.page;
+        ASSERT_EQ(g.texts.size(), 2u + r.ticks + 2u) << info.page;
         EXPECT_EQ(g.texts[2].text, " 0");
-        EXPECT_EQ(g.texts[1 + r.ticks].text, r.lastTick) << spec.page;
+        EXPECT_EQ(g.texts[1 + r.ticks].text, r.lastTick) << info.page;
         EXPECT_EQ(g.texts.back().text, "-1");
 
         // x = 0, 0.01, ... added up while not above P: about 100 P + 1 points.
         ASSERT_FALSE(g.curve.empty());
         EXPECT_EQ(g.curve.front().x, 0.0);
         EXPECT_EQ(g.curve.front().y, 0.0);
-        EXPECT_LE(g.curve.back().x, spec.P);
-        EXPECT_GT(g.curve.back().x, spec.P - 0.011);
-        EXPECT_NEAR(static_cast<double>(g.curve.size()), 100.0 * spec.P + 1, 1.0);
+        EXPECT_LE(g.curve.back().x, info.P);
+        EXPECT_GT(g.curve.back().x, info.P - 0.011);
+        EXPECT_NEAR(static_cast<double>(g.curve.size()), 100.0 * info.P + 1, 1.0);
 
         // The cross is centred on the curve at day 7.
-        const double y = std::sin(2 * kPi * 7 / spec.P);
+        const double y = std::sin(2 * kPi * 7 / info.P);
         for (const ChartLine& l : g.marker) {
             EXPECT_DOUBLE_EQ((l.from.x + l.to.x) / 2, 7.0);
             EXPECT_DOUBLE_EQ((l.from.y + l.to.y) / 2, y);

@@ -30,7 +30,7 @@ struct PredictionRow {
     std::string_view g1, g2, g3, g4;
 };
 
-// Expected values: the worked examples of the page's description (the first two rows) and
+// Expected values: the page's documented examples (the first two rows) and
 // hand computations with the chart: N = WA + 1, S = 68 - WA + CM, T = floor((WA + HA + CM) / 3),
 // the parity table of HA, WA, CM; fractions rounded halves to even.
 TEST(ChildSex, FourMethods)

@@ -9,7 +9,7 @@
 namespace xingming::fun {
 namespace {
 
-// Expected values: the worked examples of the page's description; the verdict is identified
+// Expected values: the page's documented examples; the verdict is identified
 // by the title and score that open it.
 TEST(CoupleMatch, VerdictByDayDifference)
 {
