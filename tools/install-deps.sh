@@ -9,6 +9,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libcli11-dev
   clang libclang-rt-14-dev
+  qt6-base-dev qt6-webengine-dev qt6-httpserver-dev qt6-svg-dev libqt6svg6
+  fonts-noto-cjk xvfb xauth imagemagick dpkg-dev file
 )
 missing=()
 for p in "${packages[@]}"; do

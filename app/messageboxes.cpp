@@ -1,0 +1,40 @@
+#include "app/messageboxes.h"
+
+#include <QMessageBox>
+
+namespace xingming::app {
+
+namespace {
+
+MessageBoxes* g_override = nullptr;
+
+void show(QWidget* parent, const QString& text, QMessageBox::Icon icon)
+{
+    QMessageBox box(icon, QStringLiteral("提示"), text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+} // namespace
+
+void DialogMessageBoxes::tip(QWidget* parent, const QString& text)
+{
+    show(parent, text, QMessageBox::Information);
+}
+
+void DialogMessageBoxes::warning(QWidget* parent, const QString& text)
+{
+    show(parent, text, QMessageBox::Warning);
+}
+
+MessageBoxes& messageBoxes()
+{
+    static DialogMessageBoxes real;
+    return g_override ? *g_override : real;
+}
+
+void setMessageBoxes(MessageBoxes* boxes)
+{
+    g_override = boxes;
+}
+
+} // namespace xingming::app

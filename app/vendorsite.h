@@ -1,0 +1,23 @@
+// The vendor web site that the browser views show, and the program-wide page key.
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+namespace xingming::app {
+
+// The one place that names the vendor web site: scheme and host (with port) that every
+// address of the browser views starts with, e.g. "http://127.0.0.1:8080". Tests point it
+// at a server of their own with setVendorSiteBase.
+QString vendorSiteBase();
+void setVendorSiteBase(const QString& base);
+
+// WebPageKey: the vendor page the vendor-page window opens ("lianxi", "taobao",
+// "howpay", "softshow", "huodong"); the caller sets it just before opening the window.
+QString webPageKey();
+void setWebPageKey(const QString& key);
+
+// The full address of a path on the vendor site.
+QUrl vendorUrl(const QString& pathAndQuery);
+
+} // namespace xingming::app

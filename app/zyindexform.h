@@ -1,0 +1,73 @@
+// The main window zyIndexForm: toolbar, the naming panel, the name-test panel, the
+// fun-tools tab strip, the tips frame and the status bar.
+#pragma once
+
+#include "calendar/fiveelements.h"
+
+#include <QPointer>
+#include <QWidget>
+
+class QGroupBox;
+class QLabel;
+class QRadioButton;
+class QStatusBar;
+class QTabWidget;
+class QToolBar;
+class QAbstractButton;
+class QFrame;
+
+namespace xingming::app {
+
+class DateCombo;
+class FunToolsPanel;
+class NameEdit;
+class pfIndexForm;
+
+class zyIndexForm : public QWidget {
+    Q_OBJECT
+public:
+    explicit zyIndexForm(QWidget* parent = nullptr);
+    ~zyIndexForm() override;
+
+    // Values other windows read after a feature has run.
+    QString sex;
+    calendar::BirthDate BirthDate;
+    qint16 tg = 0, rg = 0, dG = 0, wg = 0, zg = 0;
+    QString yxy_str;
+
+    // Toolbar dispatch by button index 1 .. 7.
+    void dhtbarButtonClick(int index);
+
+    // The start buttons.
+    void pmzbClick();
+    void yingxyClick();
+
+    // The report window while it is open (nullptr otherwise).
+    pfIndexForm* reportWindow() const;
+
+    enum class WorkArea { Naming, NameTest, FunTools };
+    WorkArea workArea() const { return m_area; }
+
+private:
+    void buildToolbar();
+    void buildNamingPanel();
+    void buildNameTestPanel();
+    void buildTips();
+    void stepCreate();
+    void stepTest();
+    void stepMore();
+
+    WorkArea m_area = WorkArea::Naming;
+    bool m_testListsFilled = false;
+    QToolBar* m_dhtbar = nullptr;
+    QTabWidget* m_systa = nullptr;
+    QFrame* m_pingf = nullptr;
+    QGroupBox* m_wqtsf = nullptr;
+    FunToolsPanel* m_qucef = nullptr;
+    QStatusBar* m_statusBar = nullptr;
+    QList<QLabel*> m_namingTips;
+    QList<QLabel*> m_testTips;
+    QPointer<pfIndexForm> m_report;
+};
+
+} // namespace xingming::app
