@@ -27,6 +27,13 @@
 #include <QToolBar>
 #include <QToolButton>
 
+// The window's images live in the library's resources, which a static library must
+// register itself.
+static void initAppResources()
+{
+    Q_INIT_RESOURCE(resources);
+}
+
 namespace xingming::app {
 
 namespace {
@@ -123,6 +130,7 @@ DateRow dateRow(QWidget* parent, const char* const names[4], int left, int top)
 
 zyIndexForm::zyIndexForm(QWidget* parent) : QWidget(parent)
 {
+    initAppResources();
     installSongFont();
     setObjectName(QStringLiteral("zyIndexForm"));
     setWindowTitle(QStringLiteral("姓名测试与取名"));
