@@ -70,6 +70,22 @@ std::istream* openInput(const std::string& path, std::ifstream& file)
     return &file;
 }
 
+// Prints one converted line for every input line, an empty line where there is no value.
+template <typename Convert>
+void convertLines(const std::string& path, Convert convert)
+{
+    std::ifstream file;
+    std::istream* in = openInput(path, file);
+    std::string line, out;
+    while (std::getline(*in, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        out += convert(line);
+        out += '\n';
+    }
+    std::fwrite(out.data(), 1, out.size(), stdout);
+}
+
 std::string lunarToSolarLine(std::string_view line)
 {
     std::istringstream in{std::string(line)};
@@ -117,16 +133,7 @@ void addCalendarCommands(CLI::App& app, CommandContext& ctx)
         if (!l2s->batch.empty()) {
             if (!l2s->y.empty())
                 usageError("--batch takes no operands");
-            std::ifstream file;
-            std::istream* in = openInput(l2s->batch, file);
-            std::string line, out;
-            while (std::getline(*in, line)) {
-                if (!line.empty() && line.back() == '\r')
-                    line.pop_back();
-                out += lunarToSolarLine(line);
-                out += '\n';
-            }
-            std::fwrite(out.data(), 1, out.size(), stdout);
+            convertLines(l2s->batch, lunarToSolarLine);
             return;
         }
         if (l2s->d.empty())
@@ -150,16 +157,8 @@ void addCalendarCommands(CLI::App& app, CommandContext& ctx)
         if (!s2l->batch.empty()) {
             if (!s2l->date.empty())
                 usageError("--batch takes no operand");
-            std::ifstream file;
-            std::istream* in = openInput(s2l->batch, file);
-            std::string line, out;
-            while (std::getline(*in, line)) {
-                if (!line.empty() && line.back() == '\r')
-                    line.pop_back();
-                out += calendar::SolarToLunar(line, s2l->mode);
-                out += '\n';
-            }
-            std::fwrite(out.data(), 1, out.size(), stdout);
+            const int mode = s2l->mode;
+            convertLines(s2l->batch, [mode](std::string_view line) { return calendar::SolarToLunar(line, mode); });
             return;
         }
         if (s2l->date.empty())

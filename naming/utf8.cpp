@@ -62,6 +62,18 @@ std::u32string decodeUtf8(std::string_view text)
     return result;
 }
 
+bool isValidUtf8(std::string_view text)
+{
+    for (size_t i = 0; i < text.size();) {
+        char32_t c = 0;
+        const size_t len = decodeOne(text, i, c);
+        if (c == kReplacementChar && len == 1)
+            return false;
+        i += len;
+    }
+    return true;
+}
+
 bool decodeSingle(std::string_view text, char32_t& out)
 {
     if (text.empty())

@@ -13,6 +13,9 @@ inline constexpr char32_t kReplacementChar = 0xFFFD;
 // Decodes text into code points; every byte of an ill-formed sequence becomes U+FFFD.
 std::u32string decodeUtf8(std::string_view text);
 
+// True when text is well-formed UTF-8 (no overlong forms, surrogates or values past U+10FFFF).
+bool isValidUtf8(std::string_view text);
+
 // True when text is exactly one well-formed character; it is stored in out.
 bool decodeSingle(std::string_view text, char32_t& out);
 

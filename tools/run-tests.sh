@@ -18,3 +18,14 @@ conformance=../shared/conformance/check.py
 if [ -f "$conformance" ]; then
   python3 "$conformance" build/ci/cli/xingming-cli
 fi
+
+# The Debian package: what it installs, and the installed command line on the worked example.
+if [ "$(id -u)" = 0 ] && command -v dpkg-deb >/dev/null; then
+  (cd build/ci && cpack -G DEB -B pkg >/dev/null)
+  deb=$(ls build/ci/pkg/xingming_*.deb)
+  dpkg-deb --contents "$deb" | grep -E 'usr/bin/xingming(-cli)?$|xingming.desktop|xingming.svg'
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -q "./$deb" >/dev/null
+  /usr/bin/xingming-cli score --surname 李 --given 明 --sex 男 --calendar 公历 \
+      --year 1990 --month 5 --day 17 --hour 18 --json | grep -q '"score_text":"80.5"'
+  echo "package: 1 passed, 0 failed"
+fi
