@@ -25,6 +25,7 @@ int main(int argc, char** argv)
     addCalendarCommands(app, ctx);
     addNamingCommands(app, ctx);
     addFunCommands(app, ctx);
+    addSuggestCommands(app, ctx);
 
     try {
         app.parse(argc, argv);

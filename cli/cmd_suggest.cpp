@@ -1,0 +1,134 @@
+// The command `suggest`: the naming engine over the inputs and checks of the naming pane.
+#include "cli/commands.h"
+
+#include "calendar/namingrequest.h"
+#include "naming/nametest.h"
+#include "naming/suggest.h"
+
+#include <memory>
+
+namespace xingming::cli {
+
+namespace {
+
+struct SuggestOptions {
+    calendar::NamingForm form;
+    std::string sex, calendar, length;
+    int top = 20;
+    float minScore = 0;
+    bool json = false;
+};
+
+std::string elementList(const naming::ElementNeeds& needs)
+{
+    std::string out;
+    for (int e = 0; e < 5; ++e) {
+        const auto el = static_cast<naming::Element>(e);
+        if (needs.wanted(el))
+            out += naming::elementText(el);
+    }
+    return out;
+}
+
+nlohmann::json suggestionJson(const naming::Suggestion& s)
+{
+    nlohmann::json elements = nlohmann::json::array();
+    for (naming::Element e : s.elements)
+        elements.push_back(std::string(naming::elementText(e)));
+    return nlohmann::json{
+        {"name", s.given},
+        {"full_name", s.fullName},
+        {"score", s.score},
+        {"score_text", naming::scoreText(s.score)},
+        {"strokes", s.strokes},
+        {"elements", elements},
+        {"grids", {{"tg", s.grids.tg}, {"rg", s.grids.rg}, {"dG", s.grids.dG}, {"wg", s.grids.wg}, {"zg", s.grids.zg}}},
+        {"fit", s.fit},
+    };
+}
+
+std::string suggestionLine(size_t rank, const naming::Suggestion& s, bool twoCharSurname, bool twoCharGiven)
+{
+    std::string strokes, elements;
+    for (size_t i = 0; i < 4; ++i) {
+        if ((i == 1 && !twoCharSurname) || (i == 3 && !twoCharGiven))
+            continue;
+        if (!strokes.empty())
+            strokes += "+";
+        strokes += std::to_string(s.strokes[i]);
+        elements += naming::elementText(s.elements[i]);
+    }
+    const naming::Grids& g = s.grids;
+    return std::to_string(rank) + ". " + s.fullName + "  " + naming::scoreText(s.score) + "分  笔划 " + strokes +
+           "  五行 " + elements + "  天格" + std::to_string(g.tg) + " 人格" + std::to_string(g.rg) + " 地格" +
+           std::to_string(g.dG) + " 外格" + std::to_string(g.wg) + " 总格" + std::to_string(g.zg);
+}
+
+} // namespace
+
+void addSuggestCommands(CLI::App& app, CommandContext& ctx)
+{
+    auto opts = std::make_shared<SuggestOptions>();
+    CLI::App* cmd = app.add_subcommand("suggest", "Given names for a surname and a birth, ranked by the name test's score");
+    cmd->add_option("--surname", opts->form.surname, "surname (Text9)");
+    cmd->add_option("--sex", opts->sex, "男 or 女 (m, male, f, female)");
+    cmd->add_option("--length", opts->length, "1 or 2 characters of given name (2 when omitted)")
+        ->check(CLI::IsMember({"1", "2"}));
+    cmd->add_option("--calendar", opts->calendar, "公历, 农历 or 农历(闰月) (solar, lunar, lunar-leap)");
+    cmd->add_option("--year", opts->form.date.year, "year text");
+    cmd->add_option("--month", opts->form.date.month, "month text");
+    cmd->add_option("--day", opts->form.date.day, "day text");
+    cmd->add_option("--hour", opts->form.date.hour, "hour text");
+    cmd->add_option("--top", opts->top, "how many names (default 20)")->check(CLI::Range(1, 1000));
+    cmd->add_option("--min-score", opts->minScore, "leave out names scoring below (default 0)")
+        ->check(CLI::Range(0.0, 100.0));
+    cmd->add_flag("--json", opts->json, "print JSON");
+    cmd->callback([opts, &ctx]() {
+        const auto sex = parseSexText(opts->sex);
+        if (!sex)
+            usageError("--sex takes 男 or 女 (m, male, f, female)");
+        const auto cal = parseCalendarText(opts->calendar);
+        if (!cal)
+            usageError("--calendar takes 公历, 农历 or 农历(闰月) (solar, lunar, lunar-leap)");
+        opts->form.sex = *sex;
+        opts->form.calendar = *cal;
+        opts->form.twoCharName = opts->length != "1";
+        // The naming pane's checks and lunar conversion, with the same refusals.
+        const calendar::NamingOutcome checked = calendar::runNamingRequest(opts->form);
+        if (checked.refused) {
+            ctx.exitCode = refuse(checked.message, opts->json);
+            return;
+        }
+        naming::SuggestRequest req;
+        req.surname = opts->form.surname;
+        req.sex = *sex;
+        req.length = opts->form.twoCharName ? 2 : 1;
+        req.birth = checked.birth;
+        req.minScore = opts->minScore;
+        req.limit = static_cast<size_t>(opts->top);
+        const naming::SuggestResult res = naming::suggestNames(req);
+        if (opts->json) {
+            nlohmann::json list = nlohmann::json::array();
+            for (const naming::Suggestion& s : res.names)
+                list.push_back(suggestionJson(s));
+            const calendar::BirthDate& b = checked.birth;
+            printJson(nlohmann::json{
+                {"surname", opts->form.surname},
+                {"sex", checked.sex},
+                {"length", req.length},
+                {"birth", {{"year", b.year}, {"month", b.month}, {"day", b.day}, {"hour", b.hour}}},
+                {"whstr", res.chart.whstr},
+                {"wanted", elementList(res.needs)},
+                {"qualifying", res.qualifying},
+                {"suggestions", list},
+            });
+            return;
+        }
+        printLine(res.chart.whstr);
+        printLine("喜用五行：" + elementList(res.needs));
+        for (size_t i = 0; i < res.names.size(); ++i)
+            printLine(suggestionLine(i + 1, res.names[i], res.surname.size() == 2, req.length == 2));
+    });
+}
+
+} // namespace xingming::cli

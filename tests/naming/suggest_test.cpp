@@ -1,0 +1,411 @@
+// The naming engine: its candidate list, the agreement of every suggestion with the name
+// test, the ranking rule, variety, and the structured five-element report it ranks by.
+#include "naming/suggest.h"
+
+#include "naming/nametest.h"
+#include "naming/utf8.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <set>
+#include <tuple>
+
+using namespace xingming::naming;
+using xingming::calendar::BirthDate;
+using xingming::calendar::CalendarKind;
+using xingming::calendar::Sex;
+
+namespace {
+
+struct Case {
+    const char* label;
+    const char* surname;
+    Sex sex;
+    int length;
+    BirthDate birth;
+    float minScore;
+};
+
+// Surnames of one and two characters, one outside the character table (counted as one
+// stroke by the name test), both sexes, both lengths, births of every season.
+const Case kCases[] = {
+    {"王 男 2 1990-5-17", "王", Sex::Male, 2, {"1990", "5", "17", "18"}, 80},
+    {"李 女 2 2001-1-1", "李", Sex::Female, 2, {"2001", "1", "1", "0"}, 80},
+    {"张 男 1 1985-10-3", "张", Sex::Male, 1, {"1985", "10", "3", "7"}, 0},
+    {"陈 女 1 2020-2-29", "陈", Sex::Female, 1, {"2020", "2", "29", "23"}, 60},
+    {"欧阳 男 2 1975-7-30", "欧阳", Sex::Male, 2, {"1975", "7", "30", "12"}, 70},
+    {"司马 女 2 2049-12-31", "司马", Sex::Female, 2, {"2049", "12", "31", "22"}, 85},
+    {"𠀋 男 2 1960-6-6", "𠀋", Sex::Male, 2, {"1960", "6", "6", "6"}, 0},
+    {"黄 女 2 1999-9-9", "黄", Sex::Female, 2, {"1999", "9", "9", "9"}, 100},
+};
+
+SuggestRequest requestOf(const Case& c, std::size_t limit, int cap = 3)
+{
+    SuggestRequest r;
+    r.surname = c.surname;
+    r.sex = c.sex;
+    r.length = c.length;
+    r.birth = c.birth;
+    r.minScore = c.minScore;
+    r.limit = limit;
+    r.maxPerCharacter = cap;
+    return r;
+}
+
+NameTestReport nameTest(const std::string& surname, const std::string& given, Sex sex, const BirthDate& b)
+{
+    NameTestForm f;
+    f.surname = surname;
+    f.given = given;
+    f.sex = sex;
+    f.calendar = CalendarKind::Solar;
+    f.date = {b.year, b.month, b.day, b.hour};
+    NameTestOutcome out = runNameTest(f);
+    EXPECT_TRUE(out.report) << out.message;
+    return out.report.value_or(NameTestReport{});
+}
+
+std::vector<std::string> chars(const std::string& s)
+{
+    return splitCharacters(s, 8);
+}
+
+// The order of the list as a plain sort over every name would give it, for the bucket
+// filling of the engine to be checked against.
+using Key = std::tuple<float, int, int, int>;  // -score, -fit, first position, second position
+Key keyOf(const Suggestion& s)
+{
+    const auto g = chars(s.given);
+    return {-s.score, -s.fit, charPosition(g[0]), g.size() > 1 ? charPosition(g[1]) : 0};
+}
+
+} // namespace
+
+TEST(NameCandidates, ListIsSound)
+{
+    const auto& list = nameCandidates();
+    EXPECT_GE(list.size(), 500u);
+    std::set<int> positions;
+    std::map<NameSex, int> marks;
+    for (const NameCandidate& c : list) {
+        SCOPED_TRACE(c.ch);
+        EXPECT_EQ(splitCharacters(c.ch, 2).size(), 1u);
+        EXPECT_NE(c.position, 0) << "not in the character table";
+        EXPECT_EQ(charPosition(c.ch), c.position);
+        EXPECT_NE(c.element, Element::Unknown) << "no element in the table";
+        EXPECT_EQ(c.strokes, lookupChar(c.ch).strokes);
+        EXPECT_TRUE(positions.insert(c.position).second) << "listed twice";
+        EXPECT_TRUE(c.sex == NameSex::Boy || c.sex == NameSex::Girl || c.sex == NameSex::Both);
+        ++marks[c.sex];
+        EXPECT_EQ(findCandidate(c.ch), &c);
+    }
+    EXPECT_TRUE(std::is_sorted(list.begin(), list.end(),
+                               [](const auto& a, const auto& b) { return a.position < b.position; }));
+    // Enough for either sex, every element represented.
+    EXPECT_GE(marks[NameSex::Boy] + marks[NameSex::Both], 300);
+    EXPECT_GE(marks[NameSex::Girl] + marks[NameSex::Both], 200);
+    std::set<Element> elements;
+    for (const NameCandidate& c : list)
+        elements.insert(c.element);
+    EXPECT_EQ(elements.size(), 5u);
+    EXPECT_EQ(findCandidate("死"), nullptr);
+    EXPECT_EQ(findCandidate(""), nullptr);
+}
+
+TEST(ElementNeeds, AgreesWithTheSentenceOfTheReport)
+{
+    // Rebuilding the report's sentence from the structured form must give the sentence
+    // itself: every month of 1950 to 2049 on three days and four hours.
+    int checked = 0;
+    for (int y = 1950; y < 2050; ++y) {
+        for (int m = 1; m <= 12; ++m) {
+            for (int d : {1, 14, 28}) {
+                for (int h : {0, 5, 13, 23}) {
+                    const BirthDate b{std::to_string(y), std::to_string(m), std::to_string(d), std::to_string(h)};
+                    const auto chart = xingming::calendar::birthChartValues(b);
+                    const ElementNeeds n = elementNeedsOf(chart);
+                    ASSERT_TRUE(n.known) << y << "-" << m << "-" << d;
+                    std::string s = "此命五行";
+                    bool any = false;
+                    for (int e = 0; e < 5; ++e) {
+                        if (n.lacking[static_cast<size_t>(e)]) {
+                            s += "缺" + std::string(elementText(static_cast<Element>(e)));
+                            any = true;
+                        }
+                    }
+                    if (!any)
+                        s += "比较平衡";
+                    s += "；日主天干为" + std::string(elementText(n.dayMaster)) + "；必须有" +
+                         std::string(elementText(n.help)) + "助，但忌" + std::string(elementText(n.caution)) +
+                         "太多。";
+                    ASSERT_EQ(s, chart.whstr) << y << "-" << m << "-" << d << " " << h;
+                    ++checked;
+                }
+            }
+        }
+    }
+    EXPECT_EQ(checked, 100 * 12 * 3 * 4);
+}
+
+TEST(ElementNeeds, WantedElements)
+{
+    // 1990-5-17 18时: 此命五行缺木；日主天干为水；必须有木助，但忌火太多。
+    const ElementNeeds n = elementNeeds({"1990", "5", "17", "18"});
+    ASSERT_TRUE(n.known);
+    EXPECT_TRUE(n.wanted(Element::Wood));
+    EXPECT_FALSE(n.wanted(Element::Fire));
+    EXPECT_FALSE(n.wanted(Element::Water));
+    EXPECT_FALSE(n.wanted(Element::Unknown));
+    EXPECT_EQ(n.caution, Element::Fire);
+    // No full chart (an hour outside 0..23, no real date): nothing is wanted and the
+    // ranking is by score alone.
+    EXPECT_FALSE(elementNeeds({"1990", "5", "17", "24"}).known);
+    EXPECT_FALSE(elementNeeds({"1990", "2", "30", "1"}).known);
+}
+
+class SuggestCases : public ::testing::TestWithParam<Case> {};
+
+TEST_P(SuggestCases, EveryScoreIsTheNameTestsScore)
+{
+    const Case& c = GetParam();
+    const SuggestResult r = suggestNames(requestOf(c, 60));
+    ASSERT_FALSE(r.names.empty());
+    for (const Suggestion& s : r.names) {
+        SCOPED_TRACE(s.fullName);
+        const NameTestReport rep = nameTest(c.surname, s.given, c.sex, c.birth);
+        const PxmzResult& p = rep.result;
+        EXPECT_EQ(s.score, p.zf2);
+        EXPECT_EQ(s.fullName, std::string(c.surname) + s.given);
+        for (size_t i = 0; i < 4; ++i) {
+            EXPECT_EQ(s.strokes[i], p.strokes[i]) << i;
+            EXPECT_EQ(elementText(s.elements[i]), p.ziwuhang[i]) << i;
+        }
+        EXPECT_EQ(s.grids.tg, p.grids.tg);
+        EXPECT_EQ(s.grids.rg, p.grids.rg);
+        EXPECT_EQ(s.grids.dG, p.grids.dG);
+        EXPECT_EQ(s.grids.wg, p.grids.wg);
+        EXPECT_EQ(s.grids.zg, p.grids.zg);
+        EXPECT_GE(s.score, c.minScore);
+        EXPECT_EQ(r.chart.whstr, p.whstr);
+    }
+}
+
+TEST_P(SuggestCases, ListFollowsTheRankingRule)
+{
+    const Case& c = GetParam();
+    const SuggestRequest req = requestOf(c, 80);
+    const SuggestResult r = suggestNames(req);
+    std::set<std::string> seen;
+    std::map<std::string, int> first, second;
+    const std::vector<std::string> surname = chars(c.surname);
+    for (size_t k = 0; k < r.names.size(); ++k) {
+        const Suggestion& s = r.names[k];
+        SCOPED_TRACE(s.fullName);
+        const auto g = chars(s.given);
+        ASSERT_EQ(g.size(), static_cast<size_t>(c.length));
+        EXPECT_TRUE(seen.insert(s.given).second) << "listed twice";
+        if (k > 0) {
+            EXPECT_LT(keyOf(r.names[k - 1]), keyOf(s)) << "out of order";
+        }
+        int fit = 0;
+        for (const std::string& ch : g) {
+            const NameCandidate* cand = findCandidate(ch);
+            ASSERT_NE(cand, nullptr);
+            EXPECT_TRUE(suits(cand->sex, c.sex)) << ch;
+            EXPECT_EQ(std::count(surname.begin(), surname.end(), ch), 0) << "repeats the surname";
+            fit += r.needs.wanted(cand->element) ? 1 : 0;
+        }
+        EXPECT_EQ(s.fit, fit);
+        EXPECT_LE(++first[g[0]], req.maxPerCharacter);
+        if (g.size() == 2) {
+            EXPECT_NE(g[0], g[1]);
+            EXPECT_LE(++second[g[1]], req.maxPerCharacter);
+        }
+    }
+    EXPECT_LE(r.names.size(), req.limit);
+    EXPECT_LE(r.names.size(), r.qualifying);
+}
+
+TEST_P(SuggestCases, MatchesAPlainSortOfEveryName)
+{
+    // Every name of the pool judged by the name test's own half, sorted by the ranking
+    // key, then thinned by the variety rule: the engine must give the same list.
+    const Case& c = GetParam();
+    const SuggestRequest req = requestOf(c, 150, 4);
+    const SuggestResult r = suggestNames(req);
+    const std::vector<std::string> surname = chars(c.surname);
+    std::vector<const NameCandidate*> pool;
+    for (const NameCandidate& n : nameCandidates())
+        if (suits(n.sex, c.sex) && std::count(surname.begin(), surname.end(), n.ch) == 0)
+            pool.push_back(&n);
+    NameStrokes base;
+    base.S1 = lookupChar(surname[0]).strokes;
+    base.S2 = surname.size() == 2 ? lookupChar(surname[1]).strokes : 0;
+    base.singleSurname = surname.size() == 1;
+    struct Row {
+        Key key;
+        std::string given;
+    };
+    std::vector<Row> rows;
+    const auto add = [&](const std::vector<const NameCandidate*>& g) {
+        NameStrokes s = base;
+        s.G1 = g[0]->strokes;
+        s.G2 = g.size() == 2 ? g[1]->strokes : 0;
+        s.singleGiven = g.size() == 1;
+        PxmzResult p;
+        judgeName(s, sexText(c.sex), p);
+        if (p.zf2 < c.minScore)
+            return;
+        int fit = 0;
+        std::string given;
+        for (const NameCandidate* x : g) {
+            fit += r.needs.wanted(x->element) ? 1 : 0;
+            given += x->ch;
+        }
+        rows.push_back({{-p.zf2, -fit, g[0]->position, g.size() == 2 ? g[1]->position : 0}, given});
+    };
+    for (const NameCandidate* a : pool) {
+        if (c.length == 1) {
+            add({a});
+            continue;
+        }
+        for (const NameCandidate* b : pool)
+            if (a != b)
+                add({a, b});
+    }
+    EXPECT_EQ(rows.size(), r.qualifying);
+    std::sort(rows.begin(), rows.end(), [](const Row& x, const Row& y) { return x.key < y.key; });
+    std::vector<std::string> expected;
+    std::map<std::string, int> first, second;
+    for (const Row& row : rows) {
+        if (expected.size() == req.limit)
+            break;
+        const auto g = chars(row.given);
+        if (first[g[0]] >= req.maxPerCharacter || (g.size() == 2 && second[g[1]] >= req.maxPerCharacter))
+            continue;
+        ++first[g[0]];
+        if (g.size() == 2)
+            ++second[g[1]];
+        expected.push_back(row.given);
+    }
+    std::vector<std::string> got;
+    for (const Suggestion& s : r.names)
+        got.push_back(s.given);
+    EXPECT_EQ(got, expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Requests, SuggestCases, ::testing::ValuesIn(kCases),
+                         [](const ::testing::TestParamInfo<Case>& param) {
+                             return "case" + std::to_string(param.index);
+                         });
+
+TEST(Suggest, DeterministicAndLimited)
+{
+    const SuggestRequest req = requestOf(kCases[0], 50);
+    const SuggestResult a = suggestNames(req);
+    const SuggestResult b = suggestNames(req);
+    ASSERT_EQ(a.names.size(), 50u);
+    for (size_t i = 0; i < a.names.size(); ++i)
+        EXPECT_EQ(a.names[i].given, b.names[i].given);
+    // The shorter list is the head of the longer one.
+    const SuggestResult head = suggestNames(requestOf(kCases[0], 10));
+    for (size_t i = 0; i < head.names.size(); ++i)
+        EXPECT_EQ(head.names[i].given, a.names[i].given);
+}
+
+TEST(Suggest, VarietyCap)
+{
+    SuggestRequest req = requestOf(kCases[0], 40, 1);
+    req.minScore = 0;
+    std::set<std::string> firsts;
+    for (const Suggestion& s : suggestNames(req).names)
+        EXPECT_TRUE(firsts.insert(chars(s.given)[0]).second) << s.given;
+    // Without a cap the best stroke pair may fill the list with one first character.
+    req.maxPerCharacter = 0;
+    std::map<std::string, int> uses;
+    int most = 0;
+    for (const Suggestion& s : suggestNames(req).names)
+        most = std::max(most, ++uses[chars(s.given)[0]]);
+    EXPECT_GT(most, 1);
+}
+
+TEST(Suggest, PrefersWantedElementsAmongEqualScores)
+{
+    // 1990-5-17 18时 lacks 木 and needs 木: among names of the top score, those of two
+    // 木 characters come before the others.
+    const SuggestResult r = suggestNames(requestOf(kCases[0], 30, 0));
+    ASSERT_FALSE(r.names.empty());
+    EXPECT_EQ(r.names.front().fit, 2);
+    EXPECT_EQ(r.names.front().elements[2], Element::Wood);
+    EXPECT_EQ(r.names.front().elements[3], Element::Wood);
+}
+
+TEST(Suggest, RefusedRequestsGiveNoNames)
+{
+    struct Bad {
+        const char* label;
+        const char* surname;
+        Sex sex;
+        int length;
+    };
+    const Bad rows[] = {
+        {"empty surname", "", Sex::Male, 2},
+        {"no sex", "王", Sex::None, 2},
+        {"length 0", "王", Sex::Male, 0},
+        {"length 3", "王", Sex::Male, 3},
+    };
+    for (const Bad& b : rows) {
+        SuggestRequest req;
+        req.surname = b.surname;
+        req.sex = b.sex;
+        req.length = b.length;
+        req.birth = {"1990", "5", "17", "18"};
+        EXPECT_TRUE(suggestNames(req).names.empty()) << b.label;
+    }
+    // A minimum above 100 leaves nothing.
+    SuggestRequest req = requestOf(kCases[0], 20);
+    req.minScore = 100.5f;
+    const SuggestResult r = suggestNames(req);
+    EXPECT_TRUE(r.names.empty());
+    EXPECT_EQ(r.qualifying, 0u);
+}
+
+TEST(Suggest, LongSurnameIsCutLikeTheNameTest)
+{
+    SuggestRequest req = requestOf(kCases[0], 5);
+    req.surname = "欧阳王";
+    const SuggestResult r = suggestNames(req);
+    ASSERT_EQ(r.surname, (std::vector<std::string>{"欧", "阳"}));
+    for (const Suggestion& s : r.names)
+        EXPECT_EQ(s.score, nameTest("欧阳", s.given, Sex::Male, req.birth).result.zf2);
+}
+
+TEST(NamesWithCharacter, ContainTheCharacterBestFirst)
+{
+    struct Row {
+        const char* surname;
+        Sex sex;
+        const char* ch;
+    };
+    const Row rows[] = {{"王", Sex::Male, "明"}, {"欧阳", Sex::Female, "雪"}, {"李", Sex::Female, "鑫"},
+                        {"张", Sex::Male, "𠀋"}};
+    const BirthDate birth{"2000", "1", "1", "12"};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.ch);
+        const auto names = namesWithCharacter(row.surname, row.sex, row.ch, 12);
+        ASSERT_EQ(names.size(), 12u);
+        for (size_t k = 0; k < names.size(); ++k) {
+            const Suggestion& s = names[k];
+            EXPECT_NE(s.given.find(row.ch), std::string::npos) << s.given;
+            if (k > 0) {
+                EXPECT_GE(names[k - 1].score, s.score);
+            }
+            EXPECT_EQ(s.score, nameTest(row.surname, s.given, row.sex, birth).result.zf2) << s.given;
+        }
+    }
+    EXPECT_TRUE(namesWithCharacter("王", Sex::Male, "明月", 5).empty());
+    EXPECT_TRUE(namesWithCharacter("王", Sex::None, "明", 5).empty());
+    EXPECT_TRUE(namesWithCharacter("", Sex::Male, "明", 5).empty());
+}
