@@ -25,7 +25,7 @@ SuggestRequest request(const char* surname, Sex sex, int length, float minScore)
 void BM_SuggestTwoCharacters(benchmark::State& state)
 {
     const SuggestRequest r = request("王", Sex::Male, 2, 0);
-    nameCandidates();  // built once per program, outside the timing
+    nameCandidates(); // built once per program, outside the timing
     for (auto _ : state) {
         SuggestResult res = suggestNames(r);
         benchmark::DoNotOptimize(res);

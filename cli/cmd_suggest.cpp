@@ -69,7 +69,8 @@ std::string suggestionLine(size_t rank, const naming::Suggestion& s, bool twoCha
 void addSuggestCommands(CLI::App& app, CommandContext& ctx)
 {
     auto opts = std::make_shared<SuggestOptions>();
-    CLI::App* cmd = app.add_subcommand("suggest", "Given names for a surname and a birth, ranked by the name test's score");
+    CLI::App* cmd =
+        app.add_subcommand("suggest", "Given names for a surname and a birth, ranked by the name test's score");
     cmd->add_option("--surname", opts->form.surname, "surname (Text9)");
     cmd->add_option("--sex", opts->sex, "男 or 女 (m, male, f, female)");
     cmd->add_option("--length", opts->length, "1 or 2 characters of given name (2 when omitted)")

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <tuple>
 
 namespace xingming::naming {
 
@@ -14,7 +15,7 @@ namespace {
 
 using calendar::Sex;
 
-constexpr int kMaxStrokes = 30;  // the character table's longest stroke run
+constexpr int kMaxStrokes = 30; // the character table's longest stroke run
 
 std::vector<NameCandidate> buildCandidates()
 {
@@ -37,14 +38,14 @@ std::vector<NameCandidate> buildCandidates()
 
 int elementIndex(Element e)
 {
-    return static_cast<int>(e);  // 木 火 土 金 水 are 0 .. 4
+    return static_cast<int>(e); // 木 火 土 金 水 are 0 .. 4
 }
 
 // The surname as pxmz reads it: up to two characters, each with its table position.
 struct SurnameInfo {
     std::vector<std::string> chars;
     std::array<int, 2> positions{};
-    NameStrokes strokes;  // S1, S2 and the surname's shape; G1, G2 filled per name
+    NameStrokes strokes; // S1, S2 and the surname's shape; G1, G2 filled per name
 };
 
 SurnameInfo surnameInfo(std::string_view surname)
@@ -80,7 +81,7 @@ public:
         m_scores.fill(std::numeric_limits<float>::quiet_NaN());
     }
 
-    float operator()(int g1, int g2)  // g1 in [1, 30], g2 in [0, 30]
+    float operator()(int g1, int g2) // g1 in [1, 30], g2 in [0, 30]
     {
         float& slot = m_scores[static_cast<size_t>(g1 * (kMaxStrokes + 1) + g2)];
         if (std::isnan(slot))
@@ -116,8 +117,7 @@ Suggestion makeSuggestion(const SurnameInfo& s, std::string_view sex, const std:
     out.strokes = {s.strokes.S1, s.strokes.S2, g1, g2};
     const auto elementOf = [](int position) { return position != 0 ? elementAt(position) : Element::Unknown; };
     out.elements = {elementOf(s.positions[0]), s.chars.size() == 2 ? elementOf(s.positions[1]) : Element::Unknown,
-                    elementOf(givenPositions[0]),
-                    given.size() == 2 ? elementOf(givenPositions[1]) : Element::Unknown};
+                    elementOf(givenPositions[0]), given.size() == 2 ? elementOf(givenPositions[1]) : Element::Unknown};
     out.fit = fit;
     return out;
 }
@@ -136,8 +136,8 @@ const NameCandidate* findCandidate(std::string_view oneChar)
     const int pos = charPosition(oneChar);
     if (pos == 0)
         return nullptr;
-    const auto it = std::lower_bound(list.begin(), list.end(), pos,
-                                     [](const NameCandidate& c, int p) { return c.position < p; });
+    const auto it =
+        std::lower_bound(list.begin(), list.end(), pos, [](const NameCandidate& c, int p) { return c.position < p; });
     return it != list.end() && it->position == pos ? &*it : nullptr;
 }
 
@@ -232,6 +232,10 @@ SuggestResult suggestNames(const SuggestRequest& request)
         pool.push_back(&c);
         fit.push_back(result.needs.wanted(c.element) ? 1 : 0);
     }
+    // The ranking key holds pool indexes and ranks in 10 bits each.
+    if (pool.size() > 1023)
+        pool.resize(1023);
+    fit.resize(pool.size());
     const size_t n = pool.size();
     ScoreTable scores(surname, sex);
     const int maxFit = request.length;
@@ -272,23 +276,43 @@ SuggestResult suggestNames(const SuggestRequest& request)
         }
     }
 
+    // A candidate's rank: its place, in table order, among the pool's candidates of the
+    // same stroke count and the same fit.
+    std::vector<std::uint64_t> rank(n);
+    {
+        std::array<std::array<std::uint64_t, 2>, kMaxStrokes + 1> next{};
+        for (size_t i = 0; i < n; ++i)
+            rank[i] = next[static_cast<size_t>(pool[i]->strokes)][static_cast<size_t>(fit[i])]++;
+    }
+
+    // A name's bucket is its score level and its fit; inside a bucket the tie key (round,
+    // rank of the first character, rank of the second, their stroke counts), the round
+    // being the larger rank, takes one name of every stroke pattern in turn. The key ends
+    // in the pool indexes, which it already decides, so that they come back with it.
     const size_t fitClasses = static_cast<size_t>(maxFit) + 1;
-    std::vector<std::vector<std::uint32_t>> buckets(levels.size() * fitClasses);
-    const auto bucketOf = [&](int level, int f) { return static_cast<size_t>(level) * fitClasses + static_cast<size_t>(maxFit - f); };
+    std::vector<std::vector<std::uint64_t>> buckets(levels.size() * fitClasses);
+    const auto bucketOf = [&](int level, int f) {
+        return static_cast<size_t>(level) * fitClasses + static_cast<size_t>(maxFit - f);
+    };
     for (size_t i = 0; i < n; ++i) {
         const int a = pool[i]->strokes;
+        const std::uint64_t u = rank[i];
+        const std::uint64_t head = static_cast<std::uint64_t>(a) << 25 | static_cast<std::uint64_t>(i) << 10;
         if (request.length == 1) {
             const int level = levelOf[static_cast<size_t>(a * (kMaxStrokes + 1))];
             if (level >= 0)
-                buckets[bucketOf(level, fit[i])].push_back(static_cast<std::uint32_t>(i << 16));
+                buckets[bucketOf(level, fit[i])].push_back(u << 50 | u << 40 | head);
             continue;
         }
         const int* row = &levelOf[static_cast<size_t>(a * (kMaxStrokes + 1))];
         for (size_t j = 0; j < n; ++j) {
-            const int level = row[pool[j]->strokes];
+            const int b = pool[j]->strokes;
+            const int level = row[b];
             if (level < 0 || i == j)
                 continue;
-            buckets[bucketOf(level, fit[i] + fit[j])].push_back(static_cast<std::uint32_t>(i << 16 | j));
+            const std::uint64_t v = rank[j];
+            buckets[bucketOf(level, fit[i] + fit[j])].push_back(std::max(u, v) << 50 | u << 40 | v << 30 | head |
+                                                                static_cast<std::uint64_t>(b) << 20 | j);
         }
     }
     for (const auto& b : buckets)
@@ -301,11 +325,12 @@ SuggestResult suggestNames(const SuggestRequest& request)
     };
     for (size_t b = 0; b < buckets.size() && result.names.size() < request.limit; ++b) {
         const int f = maxFit - static_cast<int>(b % fitClasses);
-        for (std::uint32_t key : buckets[b]) {
+        std::sort(buckets[b].begin(), buckets[b].end());
+        for (std::uint64_t key : buckets[b]) {
             if (result.names.size() >= request.limit)
                 break;
-            const size_t i = key >> 16;
-            const size_t j = key & 0xFFFF;
+            const size_t i = static_cast<size_t>(key >> 10 & 0x3FF);
+            const size_t j = static_cast<size_t>(key & 0x3FF);
             if (capped(firstUses, i) || (request.length == 2 && capped(secondUses, j)))
                 continue;
             ++firstUses[i];
@@ -332,30 +357,32 @@ std::vector<Suggestion> namesWithCharacter(std::string_view surname, Sex sex, st
         return out;
     const int pos = charPosition(one[0]);
 
-    // Every name with the character: alone, first, or second beside a candidate.
+    // Every name with the character: alone, first, or second beside a candidate. Among
+    // equal scores a partner's rank among the partners of its stroke count comes first,
+    // so that the names spread over the stroke patterns.
     struct Entry {
         float score;
-        int shape;        // 0 alone, 1 first, 2 second
-        int partner;      // table position of the other character
+        int rank;    // the partner's place among the partners of its stroke count
+        int strokes; // the partner's strokes
+        int shape;   // 0 alone, 1 the character first, 2 second
         std::vector<std::string> given;
         std::array<int, 2> positions;
     };
     std::vector<Entry> entries;
     ScoreTable scores(s, sexName);
     const int strokes = GG(static_cast<std::int16_t>(pos));
-    entries.push_back({scores(strokes, 0), 0, 0, {one[0]}, {pos, 0}});
+    entries.push_back({scores(strokes, 0), 0, 0, 0, {one[0]}, {pos, 0}});
+    int rank = 0, lastStrokes = 0;
     for (const NameCandidate& c : nameCandidates()) {
         if (!suits(c.sex, sex) || isSurnameChar(s, c) || c.ch == one[0])
             continue;
-        entries.push_back({scores(strokes, c.strokes), 1, c.position, {one[0], c.ch}, {pos, c.position}});
-        entries.push_back({scores(c.strokes, strokes), 2, c.position, {c.ch, one[0]}, {c.position, pos}});
+        rank = c.strokes == lastStrokes ? rank + 1 : 0;
+        lastStrokes = c.strokes;
+        entries.push_back({scores(strokes, c.strokes), rank, c.strokes, 1, {one[0], c.ch}, {pos, c.position}});
+        entries.push_back({scores(c.strokes, strokes), rank, c.strokes, 2, {c.ch, one[0]}, {c.position, pos}});
     }
     const auto better = [](const Entry& a, const Entry& b) {
-        if (a.score != b.score)
-            return a.score > b.score;
-        if (a.shape != b.shape)
-            return a.shape < b.shape;
-        return a.partner < b.partner;
+        return std::tie(b.score, a.rank, a.strokes, a.shape) < std::tie(a.score, b.rank, b.strokes, b.shape);
     };
     const size_t keep = std::min(limit, entries.size());
     std::partial_sort(entries.begin(), entries.begin() + static_cast<std::ptrdiff_t>(keep), entries.end(), better);

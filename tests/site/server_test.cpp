@@ -1,0 +1,299 @@
+// The site over loopback: the program-wide site and its base address, the wire format
+// of answers, persistent and pipelined connections, limits and faults.
+#include "site/httpserver.h"
+#include "site/pages.h"
+#include "site/vendorsite.h"
+
+#include "calendar/namingrequest.h"
+
+#include "httpclient.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <ifaddrs.h>
+
+#include <chrono>
+#include <future>
+#include <regex>
+#include <stdexcept>
+#include <thread>
+
+using namespace xingming::site;
+using sitetest::Client;
+
+namespace {
+
+std::uint16_t sitePort()
+{
+    const std::string base = VendorSite::instance().ensureStarted().toStdString();
+    return sitetest::portOf(base);
+}
+
+const std::string kNaming = xingming::calendar::namingQuery("王", "男", {"1990", "5", "17", "18"}, true);
+
+} // namespace
+
+TEST(VendorSite, StartsOnceOnLoopback)
+{
+    const QString base = VendorSite::instance().ensureStarted();
+    EXPECT_TRUE(std::regex_match(base.toStdString(), std::regex("http://127\\.0\\.0\\.1:[1-9][0-9]*")));
+    EXPECT_EQ(VendorSite::instance().ensureStarted(), base);
+    EXPECT_EQ(VendorSite::instance().base(), base);
+    // From another thread too: the same site.
+    QString other;
+    std::thread([&] { other = VendorSite::instance().ensureStarted(); }).join();
+    EXPECT_EQ(other, base);
+}
+
+TEST(VendorSite, AnswersEveryPageOverTheWire)
+{
+    Client c(sitePort());
+    ASSERT_TRUE(c.connectTo());
+    struct Row {
+        std::string target;
+        int status;
+    };
+    const Row rows[] = {{kNaming, 200},
+                        {"/xingshow.asp?biaoti=%CD%F5", 200},
+                        {"/chaname.asp?zi=%E6%98%8E", 200},
+                        {"/contact.html", 200},
+                        {"/pay_tb.html", 200},
+                        {"/howpay.html", 200},
+                        {"/softshow.html", 200},
+                        {"/huodong.html", 200},
+                        {"/nowhere", 404},
+                        {"/chaname.asp", 400}};
+    for (const Row& r : rows) {
+        const auto reply = c.get(r.target);
+        ASSERT_TRUE(reply) << r.target;
+        EXPECT_EQ(reply->status, r.status) << r.target;
+        EXPECT_EQ(reply->headers.at("content-type"), "text/html; charset=utf-8");
+        EXPECT_EQ(reply->body, handleRequest("GET", r.target).body) << r.target;
+        EXPECT_FALSE(reply->closed) << "one connection serves them all";
+    }
+}
+
+TEST(VendorSite, HeadHasTheFieldsButNoBody)
+{
+    Client c(sitePort());
+    ASSERT_TRUE(c.connectTo());
+    const auto head = c.get("/softshow.html", "HEAD");
+    ASSERT_TRUE(head);
+    EXPECT_EQ(head->status, 200);
+    EXPECT_EQ(head->headers.at("content-length"), std::to_string(handleRequest("GET", "/softshow.html").body.size()));
+    // The next answer on the same connection starts right where the head ended.
+    const auto get = c.get("/howpay.html");
+    ASSERT_TRUE(get);
+    EXPECT_EQ(get->status, 200);
+    EXPECT_NE(get->body.find("不需要支付"), std::string::npos);
+}
+
+TEST(VendorSite, PipelinedRequestsAnsweredInOrder)
+{
+    Client c(sitePort());
+    ASSERT_TRUE(c.connectTo());
+    const std::vector<std::string> targets = {kNaming, "/contact.html", "/x", "/chaname.asp?zi=%CD%F5", "/"};
+    std::string all;
+    for (const std::string& t : targets)
+        all += "GET " + t + " HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n";
+    ASSERT_TRUE(c.sendRaw(all));
+    for (const std::string& t : targets) {
+        const auto r = c.readReply();
+        ASSERT_TRUE(r) << t;
+        EXPECT_EQ(r->body, handleRequest("GET", t).body) << t;
+    }
+}
+
+TEST(VendorSite, RequestsSentInPieces)
+{
+    Client c(sitePort());
+    ASSERT_TRUE(c.connectTo());
+    const std::string req = "GET /huodong.html HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n";
+    for (char ch : req) {
+        ASSERT_TRUE(c.sendRaw(std::string(1, ch)));
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    const auto r = c.readReply();
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->status, 200);
+}
+
+TEST(VendorSite, FaultsAreAnsweredAndClosed)
+{
+    struct Row {
+        const char* label;
+        std::string request;
+        int status;
+        bool closes;
+    };
+    const std::string huge(10000, 'a');
+    const Row rows[] = {
+        {"post", "POST /contact.html HTTP/1.1\r\nContent-Length: 5\r\n\r\nhello", 405, false},
+        {"delete", "DELETE / HTTP/1.1\r\n\r\n", 405, false},
+        {"long target", "GET /" + huge + " HTTP/1.1\r\n\r\n", 414, true},
+        {"long header", "GET / HTTP/1.1\r\nCookie: " + huge + "\r\n\r\n", 431, true},
+        {"big body", "POST / HTTP/1.1\r\nContent-Length: 100000\r\n\r\n" + huge, 413, true},
+        {"chunked", "POST / HTTP/1.1\r\nTransfer-Encoding: chunked\r\n\r\n5\r\nhello\r\n0\r\n\r\n", 501, true},
+        {"garbage", "\x16\x03\x01 hello\r\n\r\n", 400, true},
+        {"http/2 preface", "PRI * HTTP/2.0\r\n\r\nSM\r\n\r\n", 505, true},
+        {"1.0 closes", "GET /contact.html HTTP/1.0\r\n\r\n", 200, true},
+        {"asked to close", "GET /contact.html HTTP/1.1\r\nConnection: close\r\n\r\n", 200, true},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.label);
+        Client c(sitePort());
+        ASSERT_TRUE(c.connectTo());
+        ASSERT_TRUE(c.sendRaw(r.request));
+        const auto reply = c.readReply();
+        ASSERT_TRUE(reply);
+        EXPECT_EQ(reply->status, r.status);
+        EXPECT_EQ(reply->closed, r.closes);
+        if (r.status == 405) {
+            EXPECT_EQ(reply->headers.at("allow"), "GET, HEAD");
+        }
+        if (r.closes) {
+            EXPECT_TRUE(c.waitForClose());
+        } else {
+            const auto next = c.get("/contact.html");
+            ASSERT_TRUE(next);
+            EXPECT_EQ(next->status, 200);
+        }
+    }
+}
+
+TEST(VendorSite, ListensOnLoopbackOnly)
+{
+    // Any IPv4 address of this machine other than loopback must refuse the site's port.
+    const std::uint16_t port = sitePort();
+    ifaddrs* list = nullptr;
+    ASSERT_EQ(getifaddrs(&list), 0);
+    int tried = 0;
+    for (ifaddrs* a = list; a; a = a->ifa_next) {
+        if (!a->ifa_addr || a->ifa_addr->sa_family != AF_INET)
+            continue;
+        char text[INET_ADDRSTRLEN] = {};
+        inet_ntop(AF_INET, &reinterpret_cast<sockaddr_in*>(a->ifa_addr)->sin_addr, text, sizeof text);
+        if (std::string_view(text).starts_with("127."))
+            continue;
+        Client c(port, 2);
+        EXPECT_FALSE(c.connectTo(text)) << text;
+        ++tried;
+    }
+    freeifaddrs(list);
+    if (tried == 0)
+        GTEST_SKIP() << "no address besides loopback to try";
+}
+
+namespace {
+
+// A server of its own on a thread of its own, for the limits that the program-wide site
+// shares with other tests.
+class ThreadedServer {
+public:
+    ThreadedServer(RequestHandler handler, int idleMs = HttpServer::kIdleTimeoutMs)
+    {
+        std::promise<quint16> ready;
+        m_thread = QThread::create([&ready, handler = std::move(handler), idleMs] {
+            HttpServer server(handler);
+            server.setIdleTimeout(idleMs);
+            ready.set_value(server.listen(0) ? server.port() : 0);
+            QEventLoop loop;
+            loop.exec();
+        });
+        m_thread->start();
+        port = ready.get_future().get();
+    }
+    ~ThreadedServer()
+    {
+        m_thread->quit();
+        m_thread->wait();
+        delete m_thread;
+    }
+    quint16 port = 0;
+
+private:
+    QThread* m_thread = nullptr;
+};
+
+Response plain(std::string_view, std::string_view target)
+{
+    if (target == "/boom")
+        throw std::runtime_error("boom");
+    Response r;
+    r.body = "ok";
+    return r;
+}
+
+} // namespace
+
+TEST(HttpServer, AHandlerThatThrowsGives500)
+{
+    ThreadedServer s(plain);
+    ASSERT_NE(s.port, 0);
+    Client c(s.port);
+    ASSERT_TRUE(c.connectTo());
+    const auto r = c.get("/boom");
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->status, 500);
+    const auto fine = c.get("/fine");
+    ASSERT_TRUE(fine) << "the connection lives on";
+    EXPECT_EQ(fine->status, 200);
+}
+
+TEST(HttpServer, IdleAndHalfSentRequestsAreClosed)
+{
+    ThreadedServer s(plain, 300);
+    Client idle(s.port), half(s.port);
+    ASSERT_TRUE(idle.connectTo());
+    ASSERT_TRUE(half.connectTo());
+    ASSERT_TRUE(half.sendRaw("GET / HTTP/1.1\r\nHost: 127"));
+    const auto r = half.readReply();
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->status, 408);
+    EXPECT_TRUE(half.waitForClose());
+    EXPECT_TRUE(idle.waitForClose()) << "an idle connection is closed without a word";
+}
+
+TEST(HttpServer, TooManyConnectionsGet503)
+{
+    ThreadedServer s(plain);
+    std::vector<std::unique_ptr<Client>> open;
+    for (int i = 0; i < HttpServer::kMaxConnections; ++i) {
+        open.push_back(std::make_unique<Client>(s.port));
+        ASSERT_TRUE(open.back()->connectTo());
+        ASSERT_TRUE(open.back()->get("/")) << i; // the server has taken it on
+    }
+    Client extra(s.port);
+    ASSERT_TRUE(extra.connectTo());
+    const auto r = extra.readReply();
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->status, 503);
+    // Once one closes, there is room again.
+    open.front()->disconnect();
+    bool served = false;
+    for (int attempt = 0; attempt < 50 && !served; ++attempt) {
+        Client again(s.port);
+        served = again.connectTo() && again.get("/").value_or(sitetest::Reply{}).status == 200;
+        if (!served)
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    EXPECT_TRUE(served);
+}
+
+TEST(VendorSite, StopsAndStartsAgain)
+{
+    const QString first = VendorSite::instance().ensureStarted();
+    VendorSite::instance().stop();
+    EXPECT_TRUE(VendorSite::instance().base().isEmpty());
+    Client gone(sitetest::portOf(first.toStdString()), 2);
+    EXPECT_FALSE(gone.connectTo()) << "the port is closed";
+    const QString second = VendorSite::instance().ensureStarted();
+    ASSERT_FALSE(second.isEmpty());
+    Client c(sitetest::portOf(second.toStdString()));
+    ASSERT_TRUE(c.connectTo());
+    EXPECT_EQ(c.get("/contact.html")->status, 200);
+}
