@@ -119,11 +119,10 @@ void BiorhythmPage::drawCurves(fun::Trigger trigger)
 {
     const auto outcome = fun::biorhythm(toSysDays(m_DTPicker1->date()), toSysDays(m_DTPicker2->date()), trigger);
     if (const auto* refusal = std::get_if<fun::BiorhythmRefusal>(&outcome)) {
-        // The charts and index labels stay as they were.
-        // MessageBoxes titles every box "提示"; the title " 温馨提示" of a query-date
-        // change (refusal->title) needs a titled box in that interface.
+        // The charts and index labels stay as they were; a change of the query date
+        // speaks under its own title.
         if (!refusal->message.empty())
-            messageBoxes().tip(this, qs(refusal->message));
+            messageBoxes().titled(this, qs(refusal->message), qs(refusal->title));
         return;
     }
     const auto& reading = std::get<fun::BiorhythmReading>(outcome);

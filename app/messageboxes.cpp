@@ -8,9 +8,9 @@ namespace {
 
 MessageBoxes* g_override = nullptr;
 
-void show(QWidget* parent, const QString& text, QMessageBox::Icon icon)
+void show(QWidget* parent, const QString& text, QMessageBox::Icon icon, const QString& title = QStringLiteral("提示"))
 {
-    QMessageBox box(icon, QStringLiteral("提示"), text, QMessageBox::Ok, parent);
+    QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
     box.exec();
 }
 
@@ -24,6 +24,11 @@ void DialogMessageBoxes::tip(QWidget* parent, const QString& text)
 void DialogMessageBoxes::warning(QWidget* parent, const QString& text)
 {
     show(parent, text, QMessageBox::Warning);
+}
+
+void DialogMessageBoxes::titled(QWidget* parent, const QString& text, const QString& title)
+{
+    show(parent, text, QMessageBox::Information, title);
 }
 
 MessageBoxes& messageBoxes()

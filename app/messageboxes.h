@@ -17,6 +17,9 @@ public:
 
     // One OK button, title "提示", warning icon (the date fields' key filter).
     virtual void warning(QWidget* parent, const QString& text) = 0;
+
+    // One OK button, information icon, a title of the caller's (" 温馨提示").
+    virtual void titled(QWidget* parent, const QString& text, const QString& title) = 0;
 };
 
 // Real message boxes (QMessageBox).
@@ -24,6 +27,7 @@ class DialogMessageBoxes final : public MessageBoxes {
 public:
     void tip(QWidget* parent, const QString& text) override;
     void warning(QWidget* parent, const QString& text) override;
+    void titled(QWidget* parent, const QString& text, const QString& title) override;
 };
 
 // The message boxes the program uses unless a test installs its own.

@@ -424,11 +424,13 @@ private slots:
         QCOMPARE(indexLabels(), drawn);
 
         click("shengshuai");
+        QCOMPARE(boxes->titles, QStringList{QStringLiteral("提示")});
         QCOMPARE(boxes->take(), QStringList{fault});
         QCOMPARE(indexLabels(), drawn);
 
         birth->setDate(QDate(1980, 1, 1));  // draws again, the same charts
         query->setDate(QDate(1980, 1, 1).addDays(-birthAfterQuery));
+        QCOMPARE(boxes->titles, QStringList{QStringLiteral(" 温馨提示")});
         QCOMPARE(boxes->take(), QStringList{fault});
         QCOMPARE(indexLabels(), drawn);
         QVERIFY(find<BiorhythmChart>("Picture2")->hasDrawing());

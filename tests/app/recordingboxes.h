@@ -12,6 +12,11 @@ public:
 
     void tip(QWidget*, const QString& text) override { tips << text; }
     void warning(QWidget*, const QString& text) override { warnings << text; }
+    void titled(QWidget*, const QString& text, const QString& title) override
+    {
+        tips << text;
+        titles << title;
+    }
 
     // The messages shown since the last call, tips and warnings in one list.
     QStringList take()
@@ -19,8 +24,10 @@ public:
         QStringList all = tips + warnings;
         tips.clear();
         warnings.clear();
+        titles.clear();
         return all;
     }
 
     QStringList tips, warnings;
+    QStringList titles;  // titles of the titled boxes, in order
 };
