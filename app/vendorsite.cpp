@@ -1,12 +1,15 @@
 #include "app/vendorsite.h"
 
+#include "site/vendorsite.h"
+
 namespace xingming::app {
 
 namespace {
 
+// Empty until the first browser view needs the site; then the program's own site.
 QString& base()
 {
-    static QString b = QStringLiteral("http://127.0.0.1:8080");
+    static QString b;
     return b;
 }
 
@@ -20,6 +23,13 @@ QString& key()
 
 QString vendorSiteBase()
 {
+    if (base().isEmpty()) {
+        // The program serves its own pages on a free port of 127.0.0.1, started now.
+        const QString started = site::VendorSite::instance().ensureStarted();
+        if (started.isEmpty())
+            return QStringLiteral("http://127.0.0.1:8080");  // a later call tries again
+        base() = started;
+    }
     return base();
 }
 

@@ -7,8 +7,9 @@
 namespace xingming::app {
 
 // The one place that names the vendor web site: scheme and host (with port) that every
-// address of the browser views starts with, e.g. "http://127.0.0.1:8080". Tests point it
-// at a server of their own with setVendorSiteBase.
+// address of the browser views starts with. It is the program's own site on 127.0.0.1,
+// started on a free port the first time an address is asked for; tests point it at a
+// server of their own with setVendorSiteBase.
 QString vendorSiteBase();
 void setVendorSiteBase(const QString& base);
 

@@ -475,9 +475,14 @@ Response characterPage(const std::vector<QueryParam>& q)
     const std::optional<Sex> sex = p.sex("sex", false);
     if (ch) {
         const size_t n = naming::decodeUtf8(*ch).size();
-        if (n == 0)
-            p.problems.push_back("没有给出要查的字（zi 为空）");
-        else if (n > 1)
+        if (n == 0) {
+            // The report's tab of the given name's second character asks with an empty
+            // zi= when the given name has one character.
+            return page(200, "名只有一个字",
+                        "<h1>名只有一个字</h1>\n<section class=\"card\"><p>这个名字的“名”只有一个字，"
+                        "没有第二个字可查。要看第一个字的讲解，请打开“名1”页。</p></section>\n");
+        }
+        if (n > 1)
             p.problems.push_back("一次只能查一个字，而“" + *ch + "”有 " + num(static_cast<int>(n)) + " 个字");
     }
     if (!p.problems.empty() || !ch)
