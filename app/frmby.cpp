@@ -1,5 +1,7 @@
 #include "app/frmby.h"
 
+#include "app/buttons.h"
+
 #include "app/fonts.h"
 #include "app/linklabel.h"
 #include "app/twips.h"
@@ -14,12 +16,11 @@ namespace {
 
 // The shop button isButton1. Its caption comes from the load step. It never takes
 // Enter from "确定", which stays the button that Enter presses.
-QAbstractButton* makeShopButton(QWidget* parent)
+// The shop button: the owner-drawn button of style 5. It is no push button, so Enter on
+// it never takes the place of "确定".
+widgets::isButton* makeShopButton(QWidget* parent)
 {
-    auto* button = new QPushButton(parent);
-    button->setObjectName(QStringLiteral("isButton1"));
-    button->setAutoDefault(false);
-    return button;
+    return makeButton("isButton1", "isButton1", parent);
 }
 
 QLabel* addLine(const QString& text, const QString& name, const QRect& place, QWidget* parent)
@@ -42,7 +43,7 @@ frmBy::frmBy(QWidget* parent) : LinkDialog(parent), m_isButton1(nullptr)
     // In reading order, so that the tab order follows it too.
     m_isButton1 = makeShopButton(this);
     m_isButton1->setGeometry(twipsRect(480, 360, 3300, 540, this));
-    connect(m_isButton1, &QAbstractButton::clicked, this, [this] { openVendorPage(this, QStringLiteral("taobao")); });
+    connect(m_isButton1, &widgets::isButton::Click, this, [this] { openVendorPage(this, QStringLiteral("taobao")); });
 
     addLine(QStringLiteral("2.在线支付和银行转账、支付宝转账"), QStringLiteral("Label2"),
             twipsRect(480, 1260, 3600, 330, this), this);
@@ -66,7 +67,7 @@ frmBy::frmBy(QWidget* parent) : LinkDialog(parent), m_isButton1(nullptr)
 
 void frmBy::load()
 {
-    m_isButton1->setText(QStringLiteral("点击进入淘宝直营店"));
+    m_isButton1->setCaption(QStringLiteral("点击进入淘宝直营店"));
     centreOnScreen(this);
 }
 

@@ -4,7 +4,10 @@
 
 #include "app/linkdialog.h"
 
-class QAbstractButton;
+
+namespace xingming::widgets {
+class isButton;
+}
 
 namespace xingming::app {
 
@@ -17,7 +20,7 @@ public:
     void load();  // caption of isButton1, centre
 
 private:
-    QAbstractButton* m_isButton1;
+    widgets::isButton* m_isButton1;
 };
 
 // Creates, loads and runs the purchase dialog modally; it is discarded when it closes.

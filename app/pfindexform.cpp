@@ -1,5 +1,6 @@
 #include "app/pfindexform.h"
 
+#include "app/buttons.h"
 #include "app/fonts.h"
 #include "app/slshowform.h"
 #include "app/twips.h"
@@ -141,11 +142,10 @@ void pfIndexForm::buildReportPage()
         g3->addWidget(label(f3, QStringLiteral("head_") + QString::fromLatin1(lineNames[i])), i * 2, 0);
         QLabel* text = label(f3, QString::fromLatin1(lineNames[i]));
         g3->addWidget(text, i * 2 + 1, 0);
-        auto* b = new QPushButton(QStringLiteral("详细解释"), f3);
-        b->setObjectName(QString::fromLatin1(detailButtons[i]));
+        widgets::isButton* b = makeButton("detail", detailButtons[i], f3);
         b->setFixedSize(twipsSize(1080, 300, this));
         g3->addWidget(b, i * 2, 1, 2, 1, Qt::AlignVCenter);
-        connect(b, &QPushButton::clicked, this, [this, i] { openDetail(i); });
+        connect(b, &widgets::isButton::Click, this, [this, i] { openDetail(i); });
     }
     g3->setColumnStretch(0, 1);
 

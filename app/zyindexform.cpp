@@ -1,5 +1,6 @@
 #include "app/zyindexform.h"
 
+#include "app/buttons.h"
 #include "app/fonts.h"
 #include "app/frmbq.h"
 #include "app/frmby.h"
@@ -20,7 +21,6 @@
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -70,11 +70,10 @@ QGroupBox* optionFrame(const QString& title, QWidget* parent, const QRect& r)
     return g;
 }
 
-QPushButton* startButton(const char* name, const QString& caption, QWidget* parent, const QRect& r)
+// "开始评分" and "开始取名": owner-drawn buttons of style 8, 12 pt bold.
+widgets::isButton* startButton(const char* name, QWidget* parent, const QRect& r)
 {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setFont(songFont(12, true));
+    widgets::isButton* b = makeButton(name, name, parent);
     b->setGeometry(r);
     return b;
 }
@@ -241,8 +240,8 @@ void zyIndexForm::buildNamingPanel()
     row.day->fill(1, 31);
     row.hour->fill(0, 23);
 
-    QPushButton* yingxy = startButton("yingxy", QStringLiteral("开始取名"), page, twipsRect(6600, 1530, 1800, 690, this));
-    connect(yingxy, &QPushButton::clicked, this, &zyIndexForm::yingxyClick);
+    widgets::isButton* yingxy = startButton("yingxy", page, twipsRect(6600, 1530, 1800, 690, this));
+    connect(yingxy, &widgets::isButton::Click, this, &zyIndexForm::yingxyClick);
     m_systa->addTab(page, QString::fromUtf8(pages[3]));
     m_systa->setCurrentIndex(3);
 }
@@ -279,8 +278,8 @@ void zyIndexForm::buildNameTestPanel()
     static const char* const names[] = {"pxznc", "pxzyc", "pxzrc", "pxzsc"};
     dateRow(p, names, 1920, 1890);
 
-    QPushButton* pmzb = startButton("pmzb", QStringLiteral("开始评分"), p, twipsRect(6600, 1650, 1800, 690, this));
-    connect(pmzb, &QPushButton::clicked, this, &zyIndexForm::pmzbClick);
+    widgets::isButton* pmzb = startButton("pmzb", p, twipsRect(6600, 1650, 1800, 690, this));
+    connect(pmzb, &widgets::isButton::Click, this, &zyIndexForm::pmzbClick);
     m_pingf->hide();
 }
 
