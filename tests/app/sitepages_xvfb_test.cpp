@@ -1,0 +1,148 @@
+// The program's own site in the real browser views: the naming request opens a page of
+// ranked names, the report's tabs show the surname and character pages, the toolbar's
+// page opens. With XINGMING_SCREENSHOT_DIR set the windows are photographed there.
+#include "app/fonts.h"
+#include "app/pfindexform.h"
+#include "app/vendorsite.h"
+#include "app/webpane.h"
+#include "app/webwindows.h"
+#include "app/zyindexform.h"
+
+#include "recordingboxes.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTabWidget>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+#include <QtTest>
+
+using namespace xingming::app;
+
+class SitePagesTest : public QObject {
+    Q_OBJECT
+
+    static void set(zyIndexForm& w, const char* name, const QString& text)
+    {
+        if (auto* e = w.findChild<QLineEdit*>(QString::fromLatin1(name)))
+            e->setText(text);
+        else
+            w.findChild<QComboBox*>(QString::fromLatin1(name))->setEditText(text);
+    }
+
+    static void check(zyIndexForm& w, const char* name)
+    {
+        w.findChild<QRadioButton*>(QString::fromLatin1(name))->setChecked(true);
+    }
+
+    // The text of the page a pane shows, once it is there.
+    static QString pageText(WebPane* pane)
+    {
+        QString text;
+        bool done = false;
+        pane->view()->page()->toPlainText([&](const QString& t) {
+            text = t;
+            done = true;
+        });
+        if (!QTest::qWaitFor([&] { return done; }, 10000))
+            qWarning("the page text did not come");
+        return text;
+    }
+
+    static void photograph(QWidget* window, const char* name)
+    {
+        const QString dir = qEnvironmentVariable("XINGMING_SCREENSHOT_DIR");
+        if (dir.isEmpty())
+            return;
+        QTest::qWait(800);  // let the page paint
+        const QPixmap shot = window->screen()->grabWindow(window->winId());
+        QVERIFY(shot.save(dir + QLatin1Char('/') + QString::fromLatin1(name) + QStringLiteral(".png")));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        installSongFont();
+        QVERIFY(vendorSiteBase().startsWith(QStringLiteral("http://127.0.0.1:")));
+    }
+
+    void namingPage()
+    {
+        RecordingBoxes boxes;
+        zyIndexForm w;
+        w.show();
+        set(w, "Text9", QStringLiteral("王"));
+        check(w, "Option25");
+        check(w, "Option24");
+        set(w, "Combo20", QStringLiteral("1990"));
+        set(w, "Combo21", QStringLiteral("5"));
+        set(w, "Combo22", QStringLiteral("17"));
+        set(w, "Combo23", QStringLiteral("18"));
+        w.yingxyClick();
+        yxyIndexForm* result = namingResultWindow();
+        QVERIFY(result);
+        QTRY_VERIFY_WITH_TIMEOUT(!result->pane()->coverVisible(), 30000);
+        const QString text = pageText(result->pane());
+        QVERIFY2(text.contains(QStringLiteral("此命五行缺木")), qPrintable(text.left(300)));
+        QVERIFY(text.contains(QStringLiteral("王")));
+        photograph(result, "naming-result");
+        result->pane()->view()->page()->runJavaScript(QStringLiteral("window.scrollTo(0, 560)"));
+        photograph(result, "naming-result-names");
+        result->close();
+    }
+
+    void reportPages()
+    {
+        RecordingBoxes boxes;
+        zyIndexForm w;
+        w.show();
+        w.dhtbarButtonClick(2);
+        set(w, "Text1", QStringLiteral("李"));
+        set(w, "Text2", QStringLiteral("明"));
+        check(w, "Option1");
+        check(w, "Option13");
+        set(w, "pxznc", QStringLiteral("1990"));
+        set(w, "pxzyc", QStringLiteral("5"));
+        set(w, "pxzrc", QStringLiteral("17"));
+        set(w, "pxzsc", QStringLiteral("18"));
+        w.pmzbClick();
+        pfIndexForm* r = w.reportWindow();
+        QVERIFY(r);
+        r->tabs()->setCurrentIndex(1);
+        QTRY_VERIFY_WITH_TIMEOUT(!r->webPane(1)->coverVisible(), 30000);
+        QVERIFY(pageText(r->webPane(1)).contains(QStringLiteral("天格")));
+        photograph(r, "report-surname-page");
+        r->tabs()->setCurrentIndex(2);
+        QTRY_VERIFY_WITH_TIMEOUT(!r->webPane(2)->coverVisible(), 30000);
+        const QString ch = pageText(r->webPane(2));
+        QVERIFY2(ch.contains(QStringLiteral("明")) && ch.contains(QStringLiteral("8")), qPrintable(ch.left(300)));
+        photograph(r, "report-character-page");
+        r->tabs()->setCurrentIndex(3);
+        QTRY_VERIFY_WITH_TIMEOUT(!r->webPane(3)->coverVisible(), 30000);
+        QVERIFY(pageText(r->webPane(3)).contains(QStringLiteral("只有一个字")));
+        r->close();
+    }
+
+    void vendorPage()
+    {
+        setWebPageKey(QStringLiteral("huodong"));
+        openWYform page;
+        page.load();
+        page.show();
+        QTRY_VERIFY_WITH_TIMEOUT(!page.pane()->coverVisible(), 30000);
+        QCOMPARE(page.windowTitle(), QStringLiteral("限时活动"));
+        photograph(&page, "vendor-huodong");
+    }
+};
+
+int main(int argc, char** argv)
+{
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    SitePagesTest t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "sitepages_xvfb_test.moc"
