@@ -490,12 +490,12 @@ private slots:
         QVERIFY(colourNear(image, at(0, 1.4), black));
     }
 
-    // Saves the three pages filled, at the panel's real size, into $XINGMING_SCREENSHOTS.
+    // Saves the three pages filled, at the panel's real size, into $XINGMING_SCREENSHOT_DIR.
     void screenshots()
     {
-        const QString dir = qEnvironmentVariable("XINGMING_SCREENSHOTS");
+        const QString dir = qEnvironmentVariable("XINGMING_SCREENSHOT_DIR");
         if (dir.isEmpty())
-            QSKIP("XINGMING_SCREENSHOTS names no folder");
+            QSKIP("XINGMING_SCREENSHOT_DIR names no folder");
         QDir().mkpath(dir);
         typeDays(QStringLiteral("5"), QStringLiteral("11"));
         click("qingyuan");
