@@ -18,39 +18,49 @@ using calendar::Sex;
 constexpr std::string_view kVendorHost = "127.0.0.1";
 
 struct NamingOptions {
-    calendar::NamingForm form;
-    std::string sex, calendar, length;
+    NamingPaneOptions pane;
     bool json = false;
 };
 
 } // namespace
 
+void addNamingPaneOptions(CLI::App* cmd, NamingPaneOptions& opts)
+{
+    cmd->add_option("--surname", opts.form.surname, "surname (Text9)");
+    cmd->add_option("--sex", opts.sex, "男 or 女 (m, male, f, female)");
+    cmd->add_option("--length", opts.length, "1 or 2 characters of given name (2 when omitted)")
+        ->check(CLI::IsMember({"1", "2"}));
+    cmd->add_option("--calendar", opts.calendar, "公历, 农历 or 农历(闰月) (solar, lunar, lunar-leap)");
+    cmd->add_option("--year", opts.form.date.year, "year text");
+    cmd->add_option("--month", opts.form.date.month, "month text");
+    cmd->add_option("--day", opts.form.date.day, "day text");
+    cmd->add_option("--hour", opts.form.date.hour, "hour text");
+}
+
+calendar::NamingForm namingPaneForm(const NamingPaneOptions& opts)
+{
+    const auto sex = parseSexText(opts.sex);
+    if (!sex)
+        usageError("--sex takes 男 or 女 (m, male, f, female)");
+    const auto cal = parseCalendarText(opts.calendar);
+    if (!cal)
+        usageError("--calendar takes 公历, 农历 or 农历(闰月) (solar, lunar, lunar-leap)");
+    calendar::NamingForm form = opts.form;
+    form.sex = *sex;
+    form.calendar = *cal;
+    // "双字名" is selected when the pane opens.
+    form.twoCharName = opts.length != "1";
+    return form;
+}
+
 void addNamingCommands(CLI::App& app, CommandContext& ctx)
 {
     auto opts = std::make_shared<NamingOptions>();
     CLI::App* cmd = app.add_subcommand("naming", "The online naming request: checks, message and request address");
-    cmd->add_option("--surname", opts->form.surname, "surname (Text9)");
-    cmd->add_option("--sex", opts->sex, "男 or 女 (m, male, f, female)");
-    cmd->add_option("--length", opts->length, "1 or 2 characters of given name (2 when omitted)")
-        ->check(CLI::IsMember({"1", "2"}));
-    cmd->add_option("--calendar", opts->calendar, "公历, 农历 or 农历(闰月) (solar, lunar, lunar-leap)");
-    cmd->add_option("--year", opts->form.date.year, "year text");
-    cmd->add_option("--month", opts->form.date.month, "month text");
-    cmd->add_option("--day", opts->form.date.day, "day text");
-    cmd->add_option("--hour", opts->form.date.hour, "hour text");
+    addNamingPaneOptions(cmd, opts->pane);
     cmd->add_flag("--json", opts->json, "print JSON");
     cmd->callback([opts, &ctx]() {
-        const auto sex = parseSexText(opts->sex);
-        if (!sex)
-            usageError("--sex takes 男 or 女 (m, male, f, female)");
-        const auto cal = parseCalendarText(opts->calendar);
-        if (!cal)
-            usageError("--calendar takes 公历, 农历 or 农历(闰月) (solar, lunar, lunar-leap)");
-        opts->form.sex = *sex;
-        opts->form.calendar = *cal;
-        // "双字名" is selected when the pane opens.
-        opts->form.twoCharName = opts->length != "1";
-        const calendar::NamingOutcome res = calendar::runNamingRequest(opts->form);
+        const calendar::NamingOutcome res = calendar::runNamingRequest(namingPaneForm(opts->pane));
         if (res.refused) {
             ctx.exitCode = refuse(res.message, opts->json);
             return;

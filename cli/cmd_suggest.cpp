@@ -12,8 +12,7 @@ namespace xingming::cli {
 namespace {
 
 struct SuggestOptions {
-    calendar::NamingForm form;
-    std::string sex, calendar, length;
+    NamingPaneOptions pane;
     int top = 20;
     float minScore = 0;
     bool json = false;
@@ -71,39 +70,23 @@ void addSuggestCommands(CLI::App& app, CommandContext& ctx)
     auto opts = std::make_shared<SuggestOptions>();
     CLI::App* cmd =
         app.add_subcommand("suggest", "Given names for a surname and a birth, ranked by the name test's score");
-    cmd->add_option("--surname", opts->form.surname, "surname (Text9)");
-    cmd->add_option("--sex", opts->sex, "男 or 女 (m, male, f, female)");
-    cmd->add_option("--length", opts->length, "1 or 2 characters of given name (2 when omitted)")
-        ->check(CLI::IsMember({"1", "2"}));
-    cmd->add_option("--calendar", opts->calendar, "公历, 农历 or 农历(闰月) (solar, lunar, lunar-leap)");
-    cmd->add_option("--year", opts->form.date.year, "year text");
-    cmd->add_option("--month", opts->form.date.month, "month text");
-    cmd->add_option("--day", opts->form.date.day, "day text");
-    cmd->add_option("--hour", opts->form.date.hour, "hour text");
+    addNamingPaneOptions(cmd, opts->pane);
     cmd->add_option("--top", opts->top, "how many names (default 20)")->check(CLI::Range(1, 1000));
     cmd->add_option("--min-score", opts->minScore, "leave out names scoring below (default 0)")
         ->check(CLI::Range(0.0, 100.0));
     cmd->add_flag("--json", opts->json, "print JSON");
     cmd->callback([opts, &ctx]() {
-        const auto sex = parseSexText(opts->sex);
-        if (!sex)
-            usageError("--sex takes 男 or 女 (m, male, f, female)");
-        const auto cal = parseCalendarText(opts->calendar);
-        if (!cal)
-            usageError("--calendar takes 公历, 农历 or 农历(闰月) (solar, lunar, lunar-leap)");
-        opts->form.sex = *sex;
-        opts->form.calendar = *cal;
-        opts->form.twoCharName = opts->length != "1";
+        const calendar::NamingForm form = namingPaneForm(opts->pane);
         // The naming pane's checks and lunar conversion, with the same refusals.
-        const calendar::NamingOutcome checked = calendar::runNamingRequest(opts->form);
+        const calendar::NamingOutcome checked = calendar::runNamingRequest(form);
         if (checked.refused) {
             ctx.exitCode = refuse(checked.message, opts->json);
             return;
         }
         naming::SuggestRequest req;
-        req.surname = opts->form.surname;
-        req.sex = *sex;
-        req.length = opts->form.twoCharName ? 2 : 1;
+        req.surname = form.surname;
+        req.sex = form.sex;
+        req.length = form.twoCharName ? 2 : 1;
         req.birth = checked.birth;
         req.minScore = opts->minScore;
         req.limit = static_cast<size_t>(opts->top);
@@ -114,7 +97,7 @@ void addSuggestCommands(CLI::App& app, CommandContext& ctx)
                 list.push_back(suggestionJson(s));
             const calendar::BirthDate& b = checked.birth;
             printJson(nlohmann::json{
-                {"surname", opts->form.surname},
+                {"surname", form.surname},
                 {"sex", checked.sex},
                 {"length", req.length},
                 {"birth", {{"year", b.year}, {"month", b.month}, {"day", b.day}, {"hour", b.hour}}},

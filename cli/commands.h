@@ -4,6 +4,7 @@
 #include "cli/cliutil.h"
 
 #include "calendar/birthinput.h"
+#include "calendar/namingrequest.h"
 
 #include <optional>
 #include <string_view>
@@ -20,5 +21,16 @@ void addSuggestCommands(CLI::App& app, CommandContext& ctx);   // suggest
 // The empty text is the unchosen option.
 std::optional<calendar::Sex> parseSexText(std::string_view s);
 std::optional<calendar::CalendarKind> parseCalendarText(std::string_view s);
+
+// The inputs of the naming pane as options (--surname --sex --length --calendar --year
+// --month --day --hour), shared by `naming` and `suggest`.
+struct NamingPaneOptions {
+    calendar::NamingForm form;
+    std::string sex, calendar, length;
+};
+void addNamingPaneOptions(CLI::App* cmd, NamingPaneOptions& opts);
+
+// The form the options describe; a sex or calendar text that names no option is a usage error.
+calendar::NamingForm namingPaneForm(const NamingPaneOptions& opts);
 
 } // namespace xingming::cli
