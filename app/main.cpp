@@ -6,8 +6,6 @@
 
 int main(int argc, char** argv)
 {
-    // The browser views share one GL context; this must be set before the application.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("xingming"));
     QApplication::setApplicationDisplayName(QStringLiteral("姓名测试与取名"));

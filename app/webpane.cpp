@@ -1,9 +1,9 @@
 #include "app/webpane.h"
 
 #include "app/fonts.h"
+#include "app/webviewbackend.h"
 
 #include <QLabel>
-#include <QWebEngineView>
 
 namespace xingming::app {
 
@@ -41,19 +41,19 @@ void WebPane::navigate(const QUrl& url)
     m_cover->raise();
     if (!g_engine)
         return;
+    WebViewBackend* engine = webViewBackend();
+    if (!engine)
+        return;  // the cover stays, as over any page that cannot be shown
     if (!m_view) {
-        m_view = new QWebEngineView(this);
+        m_view = engine->createView(this);
         m_view->setGeometry(rect());
         m_view->show();
-        // loadFinished speaks for the top document only, so inner frames that are still
-        // loading do not uncover the view early.
-        connect(m_view, &QWebEngineView::loadFinished, this, [this](bool ok) {
-            m_cover->hide();
-            emit completed(ok);
-        });
     }
     m_cover->raise();
-    m_view->load(url);
+    engine->load(m_view, url, [this](bool ok) {
+        m_cover->hide();
+        emit completed(ok);
+    });
 }
 
 bool WebPane::coverVisible() const

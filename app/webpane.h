@@ -7,7 +7,6 @@
 #include <QWidget>
 
 class QLabel;
-class QWebEngineView;
 
 namespace xingming::app {
 
@@ -22,7 +21,7 @@ public:
     bool coverVisible() const;
     QUrl requestedUrl() const { return m_url; }
     int requestCount() const { return m_requests; }
-    QWebEngineView* view() const { return m_view; }
+    QWidget* view() const { return m_view; }  // the engine's view (a QWebEngineView)
 
     // With the engine off, requests are recorded but no browser view is made (window
     // tests that need no page run without starting the engine).
@@ -37,7 +36,7 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
 
 private:
-    QWebEngineView* m_view = nullptr;
+    QWidget* m_view = nullptr;
     QLabel* m_cover = nullptr;
     QUrl m_url;
     int m_requests = 0;

@@ -276,6 +276,27 @@ private slots:
         QTRY_VERIFY(!w.reportWindow());
     }
 
+    void closingTheMainWindowLeavesTheReport()
+    {
+        RecordingBoxes boxes;
+        auto* w = new zyIndexForm;
+        w->setAttribute(Qt::WA_DeleteOnClose);
+        w->show();
+        w->dhtbarButtonClick(2);
+        fillTest(*w, QStringLiteral("李"), QStringLiteral("明"), "Option1", "Option13",
+                 {QStringLiteral("1990"), QStringLiteral("5"), QStringLiteral("17"), QStringLiteral("18")});
+        w->pmzbClick();
+        QPointer<pfIndexForm> report = w->reportWindow();
+        QVERIFY(report);
+        // The report is a window of its own: closing the main window by its title bar
+        // leaves it open, and the program runs on until it closes too.
+        w->close();
+        QTRY_VERIFY(report && report->isVisible());
+        QVERIFY(!QApplication::topLevelWidgets().isEmpty());
+        report->close();
+        QTRY_VERIFY(!report);
+    }
+
     void reportReusedAndRefilled()
     {
         RecordingBoxes boxes;

@@ -21,6 +21,12 @@
 
 using namespace xingming::app;
 
+// The engine's view of a pane.
+static QWebEngineView* web(WebPane* pane)
+{
+    return qobject_cast<QWebEngineView*>(pane->view());
+}
+
 class SitePagesTest : public QObject {
     Q_OBJECT
 
@@ -42,7 +48,7 @@ class SitePagesTest : public QObject {
     {
         QString text;
         bool done = false;
-        pane->view()->page()->toPlainText([&](const QString& t) {
+        web(pane)->page()->toPlainText([&](const QString& t) {
             text = t;
             done = true;
         });
@@ -88,7 +94,7 @@ private slots:
         QVERIFY2(text.contains(QStringLiteral("此命五行缺木")), qPrintable(text.left(300)));
         QVERIFY(text.contains(QStringLiteral("王")));
         photograph(result, "naming-result");
-        result->pane()->view()->page()->runJavaScript(QStringLiteral("window.scrollTo(0, 560)"));
+        web(result->pane())->page()->runJavaScript(QStringLiteral("window.scrollTo(0, 560)"));
         photograph(result, "naming-result-names");
         result->close();
     }
@@ -139,7 +145,6 @@ private slots:
 
 int main(int argc, char** argv)
 {
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     SitePagesTest t;
     return QTest::qExec(&t, argc, argv);

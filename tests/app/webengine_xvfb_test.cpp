@@ -21,6 +21,12 @@
 
 using namespace xingming::app;
 
+// The engine's view of a pane.
+static QWebEngineView* web(WebPane* pane)
+{
+    return qobject_cast<QWebEngineView*>(pane->view());
+}
+
 // Answers every GET with a small page and counts requests by path and query.
 class CountingServer : public QObject {
     Q_OBJECT
@@ -157,7 +163,7 @@ private slots:
         w.yingxyClick();
         QCOMPARE(namingResultWindow(), result);
         QTRY_VERIFY_WITH_TIMEOUT(!result->pane()->coverVisible(), 20000);
-        QTRY_VERIFY_WITH_TIMEOUT(result->pane()->view()->url().toString(QUrl::FullyEncoded).contains(
+        QTRY_VERIFY_WITH_TIMEOUT(web(result->pane())->url().toString(QUrl::FullyEncoded).contains(
                                      QStringLiteral("hh=9&")),
                                  20000);
         int naming = 0;
@@ -188,7 +194,6 @@ private slots:
 
 int main(int argc, char** argv)
 {
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     WebEngineTest t;
     return QTest::qExec(&t, argc, argv);
