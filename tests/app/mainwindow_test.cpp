@@ -15,7 +15,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QPlainTextEdit>
 #include <QTabWidget>
+#include <QTextEdit>
+#include <QTimer>
 #include <QtTest>
 
 using namespace xingming::app;
@@ -274,6 +277,38 @@ private slots:
         QCOMPARE(r->detailNumbers(), (std::array<qint16, 5>{8, 15, 9, 2, 15}));
         r->close();
         QTRY_VERIFY(!w.reportWindow());
+    }
+
+    void detailButtonsOpenTheirNumbers()
+    {
+        RecordingBoxes boxes;
+        zyIndexForm w;
+        w.dhtbarButtonClick(2);
+        fillTest(w, QStringLiteral("李"), QStringLiteral("明"), "Option1", "Option13",
+                 {QStringLiteral("1990"), QStringLiteral("5"), QStringLiteral("17"), QStringLiteral("18")});
+        press(child<QWidget>(&w, "pmzb"));
+        pfIndexForm* r = w.reportWindow();
+        QVERIFY(r);
+        // 天格 8, 人格 15, 地格 9, 外格 2, 总格 15: each button opens the detail window of its
+        // grid's number, modally; the window is read and closed from inside its loop.
+        const char* const buttons[] = {"chuantgb", "isButton2", "isButton3", "isButton4", "isButton5"};
+        const char* const headers[] = {"8.（", "15.（", "9.（", "2.（", "15.（"};
+        for (int i = 0; i < 5; ++i) {
+            QString shown;
+            QTimer::singleShot(0, [&shown] {
+                QWidget* modal = QApplication::activeModalWidget();
+                if (!modal)
+                    return;
+                if (auto* text = modal->findChild<QPlainTextEdit*>())
+                    shown = text->toPlainText();
+                else if (auto* rich = modal->findChild<QTextEdit*>())
+                    shown = rich->toPlainText();
+                modal->close();
+            });
+            press(child<QWidget>(r, buttons[i]));
+            QVERIFY2(shown.startsWith(QString::fromUtf8(headers[i])), qPrintable(shown.left(40)));
+        }
+        r->close();
     }
 
     void closingTheMainWindowLeavesTheReport()
