@@ -162,11 +162,12 @@ std::string reportText(const naming::NameTestReport& rep)
             out += '\n';
             out += cells;
         } else {
+            // "公历生日 -> …", "天格 -> 8(金)", "笔划数：7 8", "姓名得分：80.5"
             out += line.caption;
-            if (!line.caption.ends_with("：") && !line.caption.ends_with("->"))
-                out += "：";
-            else if (line.caption.ends_with("->"))
+            if (line.caption.ends_with("->") || cells.starts_with("-> "))
                 out += ' ';
+            else if (!line.caption.ends_with("："))
+                out += "：";
             out += cells;
         }
         out += '\n';
