@@ -8,6 +8,7 @@
 #include "app/webwindows.h"
 #include "app/zyindexform.h"
 
+#include "panels.h"
 #include "recordingboxes.h"
 
 #include <QComboBox>
@@ -41,26 +42,6 @@ private:
     {
         button->window()->show();
         QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
-    }
-
-    static void setCombo(QWidget* w, const char* name, const QString& text)
-    {
-        child<QComboBox>(w, name)->setEditText(text);
-    }
-
-    // Fills the name-test panel; an empty sex or calendar name leaves the option unchosen.
-    static void fillTest(zyIndexForm& w, const QString& surname, const QString& given, const char* sexOption,
-                         const char* calOption, const QStringList& date)
-    {
-        child<QLineEdit>(&w, "Text1")->setText(surname);
-        child<QLineEdit>(&w, "Text2")->setText(given);
-        if (*sexOption)
-            child<QRadioButton>(&w, sexOption)->setChecked(true);
-        if (*calOption)
-            child<QRadioButton>(&w, calOption)->setChecked(true);
-        const char* const combos[] = {"pxznc", "pxzyc", "pxzrc", "pxzsc"};
-        for (int i = 0; i < 4; ++i)
-            setCombo(&w, combos[i], date.value(i));
     }
 
 private slots:
@@ -105,7 +86,7 @@ private slots:
         QVERIFY(child<QWidget>(&w, "pingf")->isVisible());
         QVERIFY(!child<QWidget>(&w, "systa")->isVisible());
         QVERIFY(!child<QLabel>(&w, "tuijian")->isVisible());
-        setCombo(&w, "pxznc", QStringLiteral("1990"));
+        setField(w, "pxznc", QStringLiteral("1990"));
         child<QComboBox>(&w, "pxzyc")->setCurrentIndex(4);
         // A second "名字打分" leaves the lists and the choices as they are.
         w.dhtbarButtonClick(2);
@@ -179,7 +160,7 @@ private slots:
         RecordingBoxes boxes;
         zyIndexForm w;
         w.dhtbarButtonClick(2);
-        fillTest(w, surname, given, sex.toLatin1().constData(), calendar.toLatin1().constData(), date);
+        fillNameTest(w, surname, given, sex.toLatin1().constData(), calendar.toLatin1().constData(), date);
         press(child<QWidget>(&w, "pmzb"));
         QCOMPARE(boxes.take(), QStringList{message});
         // A refused run changes nothing: no report, no stored values.
@@ -233,7 +214,7 @@ private slots:
         RecordingBoxes boxes;
         zyIndexForm w;
         w.dhtbarButtonClick(2);
-        fillTest(w, QStringLiteral("李"), QStringLiteral("明"), "Option1", "Option13",
+        fillNameTest(w, QStringLiteral("李"), QStringLiteral("明"), "Option1", "Option13",
                  {QStringLiteral("1990"), QStringLiteral("5"), QStringLiteral("17"), QStringLiteral("18")});
         press(child<QWidget>(&w, "pmzb"));
         QVERIFY(boxes.take().isEmpty());
@@ -284,7 +265,7 @@ private slots:
         RecordingBoxes boxes;
         zyIndexForm w;
         w.dhtbarButtonClick(2);
-        fillTest(w, QStringLiteral("李"), QStringLiteral("明"), "Option1", "Option13",
+        fillNameTest(w, QStringLiteral("李"), QStringLiteral("明"), "Option1", "Option13",
                  {QStringLiteral("1990"), QStringLiteral("5"), QStringLiteral("17"), QStringLiteral("18")});
         press(child<QWidget>(&w, "pmzb"));
         pfIndexForm* r = w.reportWindow();
@@ -318,7 +299,7 @@ private slots:
         w->setAttribute(Qt::WA_DeleteOnClose);
         w->show();
         w->dhtbarButtonClick(2);
-        fillTest(*w, QStringLiteral("李"), QStringLiteral("明"), "Option1", "Option13",
+        fillNameTest(*w, QStringLiteral("李"), QStringLiteral("明"), "Option1", "Option13",
                  {QStringLiteral("1990"), QStringLiteral("5"), QStringLiteral("17"), QStringLiteral("18")});
         w->pmzbClick();
         QPointer<pfIndexForm> report = w->reportWindow();
@@ -337,7 +318,7 @@ private slots:
         RecordingBoxes boxes;
         zyIndexForm w;
         w.dhtbarButtonClick(2);
-        fillTest(w, QStringLiteral("李"), QStringLiteral("明"), "Option1", "Option13",
+        fillNameTest(w, QStringLiteral("李"), QStringLiteral("明"), "Option1", "Option13",
                  {QStringLiteral("1990"), QStringLiteral("5"), QStringLiteral("17"), QStringLiteral("18")});
         press(child<QWidget>(&w, "pmzb"));
         pfIndexForm* first = w.reportWindow();
@@ -353,7 +334,7 @@ private slots:
         first->tabs()->setCurrentIndex(0);
 
         // A two-character surname with a one-character given name, the report still open.
-        fillTest(w, QStringLiteral("欧阳"), QStringLiteral("玉"), "Option2", "Option13",
+        fillNameTest(w, QStringLiteral("欧阳"), QStringLiteral("玉"), "Option2", "Option13",
                  {QStringLiteral("2000"), QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("0")});
         press(child<QWidget>(&w, "pmzb"));
         QCOMPARE(w.reportWindow(), first);
@@ -404,14 +385,9 @@ private slots:
         QFETCH(QString, query);
         RecordingBoxes boxes;
         zyIndexForm w;
-        child<QLineEdit>(&w, "Text9")->setText(QStringLiteral("王"));
-        child<QRadioButton>(&w, "Option25")->setChecked(true);
+        fillNaming(w, QStringLiteral("王"), "Option25", calendar.toLatin1().constData(), date);
         if (single)
-            child<QRadioButton>(&w, "Option27")->setChecked(true);
-        child<QRadioButton>(&w, calendar.toLatin1().constData())->setChecked(true);
-        const char* const combos[] = {"Combo20", "Combo21", "Combo22", "Combo23"};
-        for (int i = 0; i < 4; ++i)
-            setCombo(&w, combos[i], date[i]);
+            choose(w, "Option27");
         press(child<QWidget>(&w, "yingxy"));
         QCOMPARE(boxes.take(),
                  QStringList{QStringLiteral("此命五行缺木；日主天干为水；必须有木助，但忌火太多。请您稍后参考此资料取名！")});
@@ -420,7 +396,7 @@ private slots:
         QVERIFY(result);
         QCOMPARE(result->pane()->requestedUrl(), QUrl(w.yxy_str));
         // A second request reuses the open window and navigates it anew.
-        setCombo(&w, "Combo23", QStringLiteral("19"));
+        setField(w, "Combo23", QStringLiteral("19"));
         press(child<QWidget>(&w, "yingxy"));
         QCOMPARE(namingResultWindow(), result);
         QCOMPARE(result->pane()->requestCount(), 2);
@@ -437,14 +413,14 @@ private slots:
         child<QLineEdit>(&w, "Text9")->setText(QStringLiteral("王"));
         press(child<QWidget>(&w, "yingxy"));
         child<QRadioButton>(&w, "Option26")->setChecked(true);
-        setCombo(&w, "Combo20", QStringLiteral("1992"));
-        setCombo(&w, "Combo21", QStringLiteral("2"));
-        setCombo(&w, "Combo22", QStringLiteral("30"));
-        setCombo(&w, "Combo23", QStringLiteral("3"));
+        setField(w, "Combo20", QStringLiteral("1992"));
+        setField(w, "Combo21", QStringLiteral("2"));
+        setField(w, "Combo22", QStringLiteral("30"));
+        setField(w, "Combo23", QStringLiteral("3"));
         press(child<QWidget>(&w, "yingxy"));
         child<QRadioButton>(&w, "Option24")->setChecked(true);
-        setCombo(&w, "Combo22", QStringLiteral("3"));
-        setCombo(&w, "Combo23", QString());
+        setField(w, "Combo22", QStringLiteral("3"));
+        setField(w, "Combo23", QString());
         press(child<QWidget>(&w, "yingxy"));
         QCOMPARE(boxes.take(), (QStringList{QStringLiteral("姓不能为空！"), QStringLiteral("请选择性别！"),
                                             QStringLiteral("1992年是闰年，2月只有29天！"),

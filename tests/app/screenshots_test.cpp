@@ -7,6 +7,7 @@
 #include "app/webpane.h"
 #include "app/zyindexform.h"
 
+#include "panels.h"
 #include "recordingboxes.h"
 
 #include <QComboBox>
@@ -30,14 +31,6 @@ class ScreenshotsTest : public QObject {
             QVERIFY(shot.save(dir + QLatin1Char('/') + QString::fromLatin1(name) + QStringLiteral(".png")));
     }
 
-    static void fill(zyIndexForm& w, const char* name, const QString& text)
-    {
-        if (auto* e = w.findChild<QLineEdit*>(QString::fromLatin1(name)))
-            e->setText(text);
-        else
-            w.findChild<QComboBox*>(QString::fromLatin1(name))->setEditText(text);
-    }
-
 private slots:
     void initTestCase()
     {
@@ -52,15 +45,7 @@ private slots:
         w.show();
         QCOMPARE(w.size(), twipsSize(9150, 6960, &w));
         save(&w, "main-naming");
-        w.dhtbarButtonClick(2);
-        fill(w, "Text1", QStringLiteral("李"));
-        fill(w, "Text2", QStringLiteral("明"));
-        w.findChild<QRadioButton*>(QStringLiteral("Option1"))->setChecked(true);
-        w.findChild<QRadioButton*>(QStringLiteral("Option13"))->setChecked(true);
-        fill(w, "pxznc", QStringLiteral("1990"));
-        fill(w, "pxzyc", QStringLiteral("5"));
-        fill(w, "pxzrc", QStringLiteral("17"));
-        fill(w, "pxzsc", QStringLiteral("18"));
+        fillNameTest(w, QStringLiteral("李"), QStringLiteral("明"), "Option1", "Option13", exampleDate());
         save(&w, "main-nametest");
         w.dhtbarButtonClick(3);
         save(&w, "main-funtools");
@@ -71,9 +56,9 @@ private slots:
         QVERIFY(report);
         save(report, "report-liming");
 
-        fill(w, "Text1", QStringLiteral("欧阳"));
-        fill(w, "Text2", QStringLiteral("玉"));
-        w.findChild<QRadioButton*>(QStringLiteral("Option2"))->setChecked(true);
+        setField(w, "Text1", QStringLiteral("欧阳"));
+        setField(w, "Text2", QStringLiteral("玉"));
+        choose(w, "Option2");
         w.pmzbClick();
         save(report, "report-ouyangyu");
         report->close();

@@ -8,6 +8,7 @@
 #include "app/webwindows.h"
 #include "app/zyindexform.h"
 
+#include "panels.h"
 #include "recordingboxes.h"
 
 #include <QComboBox>
@@ -29,19 +30,6 @@ static QWebEngineView* web(WebPane* pane)
 
 class SitePagesTest : public QObject {
     Q_OBJECT
-
-    static void set(zyIndexForm& w, const char* name, const QString& text)
-    {
-        if (auto* e = w.findChild<QLineEdit*>(QString::fromLatin1(name)))
-            e->setText(text);
-        else
-            w.findChild<QComboBox*>(QString::fromLatin1(name))->setEditText(text);
-    }
-
-    static void check(zyIndexForm& w, const char* name)
-    {
-        w.findChild<QRadioButton*>(QString::fromLatin1(name))->setChecked(true);
-    }
 
     // The text of the page a pane shows, once it is there.
     static QString pageText(WebPane* pane)
@@ -79,13 +67,7 @@ private slots:
         RecordingBoxes boxes;
         zyIndexForm w;
         w.show();
-        set(w, "Text9", QStringLiteral("王"));
-        check(w, "Option25");
-        check(w, "Option24");
-        set(w, "Combo20", QStringLiteral("1990"));
-        set(w, "Combo21", QStringLiteral("5"));
-        set(w, "Combo22", QStringLiteral("17"));
-        set(w, "Combo23", QStringLiteral("18"));
+        fillNaming(w, QStringLiteral("王"), "Option25", "Option24", exampleDate());
         w.yingxyClick();
         yxyIndexForm* result = namingResultWindow();
         QVERIFY(result);
@@ -104,15 +86,7 @@ private slots:
         RecordingBoxes boxes;
         zyIndexForm w;
         w.show();
-        w.dhtbarButtonClick(2);
-        set(w, "Text1", QStringLiteral("李"));
-        set(w, "Text2", QStringLiteral("明"));
-        check(w, "Option1");
-        check(w, "Option13");
-        set(w, "pxznc", QStringLiteral("1990"));
-        set(w, "pxzyc", QStringLiteral("5"));
-        set(w, "pxzrc", QStringLiteral("17"));
-        set(w, "pxzsc", QStringLiteral("18"));
+        fillNameTest(w, QStringLiteral("李"), QStringLiteral("明"), "Option1", "Option13", exampleDate());
         w.pmzbClick();
         pfIndexForm* r = w.reportWindow();
         QVERIFY(r);

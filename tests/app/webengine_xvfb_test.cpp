@@ -7,6 +7,7 @@
 #include "app/webwindows.h"
 #include "app/zyindexform.h"
 
+#include "panels.h"
 #include "recordingboxes.h"
 
 #include <QComboBox>
@@ -69,19 +70,6 @@ class WebEngineTest : public QObject {
 
     CountingServer* m_server = nullptr;
 
-    static void set(zyIndexForm& w, const char* name, const QString& text)
-    {
-        if (auto* e = w.findChild<QLineEdit*>(QString::fromLatin1(name)))
-            e->setText(text);
-        else
-            w.findChild<QComboBox*>(QString::fromLatin1(name))->setEditText(text);
-    }
-
-    static void check(zyIndexForm& w, const char* name)
-    {
-        w.findChild<QRadioButton*>(QString::fromLatin1(name))->setChecked(true);
-    }
-
 private slots:
     void initTestCase()
     {
@@ -97,15 +85,7 @@ private slots:
         RecordingBoxes boxes;
         zyIndexForm w;
         w.show();
-        w.dhtbarButtonClick(2);
-        set(w, "Text1", QStringLiteral("欧阳"));
-        set(w, "Text2", QStringLiteral("玉"));
-        check(w, "Option1");
-        check(w, "Option13");
-        set(w, "pxznc", QStringLiteral("1990"));
-        set(w, "pxzyc", QStringLiteral("5"));
-        set(w, "pxzrc", QStringLiteral("17"));
-        set(w, "pxzsc", QStringLiteral("18"));
+        fillNameTest(w, QStringLiteral("欧阳"), QStringLiteral("玉"), "Option1", "Option13", exampleDate());
         w.pmzbClick();
         pfIndexForm* r = w.reportWindow();
         QVERIFY(r);
@@ -148,18 +128,12 @@ private slots:
         RecordingBoxes boxes;
         zyIndexForm w;
         w.show();
-        set(w, "Text9", QStringLiteral("王"));
-        check(w, "Option25");
-        check(w, "Option24");
-        set(w, "Combo20", QStringLiteral("1990"));
-        set(w, "Combo21", QStringLiteral("5"));
-        set(w, "Combo22", QStringLiteral("17"));
-        set(w, "Combo23", QStringLiteral("18"));
+        fillNaming(w, QStringLiteral("王"), "Option25", "Option24", exampleDate());
         w.yingxyClick();
         yxyIndexForm* result = namingResultWindow();
         QVERIFY(result);
         QTRY_VERIFY_WITH_TIMEOUT(!result->pane()->coverVisible(), 20000);
-        set(w, "Combo23", QStringLiteral("9"));
+        setField(w, "Combo23", QStringLiteral("9"));
         w.yingxyClick();
         QCOMPARE(namingResultWindow(), result);
         QTRY_VERIFY_WITH_TIMEOUT(!result->pane()->coverVisible(), 20000);
