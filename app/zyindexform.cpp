@@ -66,7 +66,9 @@ QGroupBox* optionFrame(const QString& title, QWidget* parent, const QRect& r)
     auto* g = new QGroupBox(title, parent);
     g->setGeometry(r);
     if (!title.isEmpty())
-        g->setStyleSheet(QStringLiteral("QGroupBox { font-weight: bold; } QGroupBox::title { color: palette(highlight); }"));
+        g->setStyleSheet(QStringLiteral(
+            "QGroupBox { font-weight: bold; margin-top: 9px; border: 1px solid palette(mid); border-radius: 2px; }"
+            " QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; color: palette(highlight); }"));
     return g;
 }
 
@@ -288,6 +290,10 @@ void zyIndexForm::buildTips()
     m_wqtsf = new QGroupBox(QStringLiteral("提示"), this);
     m_wqtsf->setObjectName(QStringLiteral("wqtsf"));
     m_wqtsf->setGeometry(twipsRect(120, 4200, 8895, 2295, this));
+    // The caption stands in the frame's line, as with the panels' frames.
+    m_wqtsf->setStyleSheet(QStringLiteral(
+        "QGroupBox#wqtsf { margin-top: 9px; border: 1px solid palette(mid); border-radius: 2px; }"
+        " QGroupBox#wqtsf::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
     const char* const naming[] = {
         "1.综合大师模式是运用多种姓名学派别的算法进行联合筛选。",
         "2.主流高分模式是现在大多数取名软件所使用的方法，有评分挑选更方便。",
