@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QtTest>
 
 using namespace xingming::app;
@@ -45,6 +46,10 @@ private slots:
         w.show();
         QCOMPARE(w.size(), twipsSize(9150, 6960, &w));
         save(&w, "main-naming");
+        auto* systa = w.findChild<QTabWidget*>(QStringLiteral("systa"));
+        systa->setCurrentIndex(0);
+        save(&w, "main-naming-mode");
+        systa->setCurrentIndex(3);
         fillNameTest(w, QStringLiteral("李"), QStringLiteral("明"), "Option1", "Option13", exampleDate());
         save(&w, "main-nametest");
         w.dhtbarButtonClick(3);
