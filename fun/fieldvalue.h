@@ -1,15 +1,15 @@
 // Numbers typed into the fields of the fun-tools pages.
 #pragma once
 
-#include <string_view>
+#include "calendar/birthinput.h"
 
 namespace xingming::fun {
 
-// The numeric value of a field's text: the leading decimal number of the text (an optional
-// sign, digits, an optional fraction), 0 when the text does not begin with one.
-// "12" gives 12, "030" 30, "18.4" 18.4, "12abc" 12, "" and "abc" 0.
-// A run of digits too long for a double gives an infinite value, never a crash.
-double fieldValue(std::string_view text);
+// The numeric value of a field's text, the one rule of every panel: the leading decimal
+// number of the text (an optional sign, digits, an optional fraction), 0 when the text does
+// not begin with one. "12" gives 12, "030" 30, "18.4" 18.4, "12abc" 12, "" and "abc" 0; a run
+// of digits too long for a double gives an infinite value, never a crash.
+using calendar::fieldValue;
 
 // Nearest whole number, halves to the even neighbour (2.5 -> 2, 3.5 -> 4, -2.5 -> -2).
 double roundHalfEven(double x);
