@@ -213,9 +213,7 @@ private slots:
     {
         RecordingBoxes boxes;
         zyIndexForm w;
-        w.dhtbarButtonClick(2);
-        fillNameTest(w, QStringLiteral("李"), QStringLiteral("明"), "Option1", "Option13",
-                 {QStringLiteral("1990"), QStringLiteral("5"), QStringLiteral("17"), QStringLiteral("18")});
+        fillWorkedExample(w);
         press(child<QWidget>(&w, "pmzb"));
         QVERIFY(boxes.take().isEmpty());
         pfIndexForm* r = w.reportWindow();
@@ -264,9 +262,7 @@ private slots:
     {
         RecordingBoxes boxes;
         zyIndexForm w;
-        w.dhtbarButtonClick(2);
-        fillNameTest(w, QStringLiteral("李"), QStringLiteral("明"), "Option1", "Option13",
-                 {QStringLiteral("1990"), QStringLiteral("5"), QStringLiteral("17"), QStringLiteral("18")});
+        fillWorkedExample(w);
         press(child<QWidget>(&w, "pmzb"));
         pfIndexForm* r = w.reportWindow();
         QVERIFY(r);
@@ -298,9 +294,7 @@ private slots:
         auto* w = new zyIndexForm;
         w->setAttribute(Qt::WA_DeleteOnClose);
         w->show();
-        w->dhtbarButtonClick(2);
-        fillNameTest(*w, QStringLiteral("李"), QStringLiteral("明"), "Option1", "Option13",
-                 {QStringLiteral("1990"), QStringLiteral("5"), QStringLiteral("17"), QStringLiteral("18")});
+        fillWorkedExample(*w);
         w->pmzbClick();
         QPointer<pfIndexForm> report = w->reportWindow();
         QVERIFY(report);
@@ -317,9 +311,7 @@ private slots:
     {
         RecordingBoxes boxes;
         zyIndexForm w;
-        w.dhtbarButtonClick(2);
-        fillNameTest(w, QStringLiteral("李"), QStringLiteral("明"), "Option1", "Option13",
-                 {QStringLiteral("1990"), QStringLiteral("5"), QStringLiteral("17"), QStringLiteral("18")});
+        fillWorkedExample(w);
         press(child<QWidget>(&w, "pmzb"));
         pfIndexForm* first = w.reportWindow();
         QVERIFY(first);

@@ -61,3 +61,9 @@ inline QStringList exampleDate()
 {
     return {QStringLiteral("1990"), QStringLiteral("5"), QStringLiteral("17"), QStringLiteral("18")};
 }
+
+// The worked example on the name-test panel: 李明, male, solar 1990-5-17, hour 18.
+inline void fillWorkedExample(xingming::app::zyIndexForm& w)
+{
+    fillNameTest(w, QStringLiteral("李"), QStringLiteral("明"), "Option1", "Option13", exampleDate());
+}

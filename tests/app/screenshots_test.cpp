@@ -50,7 +50,7 @@ private slots:
         systa->setCurrentIndex(0);
         save(&w, "main-naming-mode");
         systa->setCurrentIndex(3);
-        fillNameTest(w, QStringLiteral("李"), QStringLiteral("明"), "Option1", "Option13", exampleDate());
+        fillWorkedExample(w);
         save(&w, "main-nametest");
         w.dhtbarButtonClick(3);
         save(&w, "main-funtools");

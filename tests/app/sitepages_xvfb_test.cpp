@@ -86,7 +86,7 @@ private slots:
         RecordingBoxes boxes;
         zyIndexForm w;
         w.show();
-        fillNameTest(w, QStringLiteral("李"), QStringLiteral("明"), "Option1", "Option13", exampleDate());
+        fillWorkedExample(w);
         w.pmzbClick();
         pfIndexForm* r = w.reportWindow();
         QVERIFY(r);
