@@ -1,26 +1,47 @@
 #include "app/fonts.h"
 
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QStringList>
 
 namespace xingming::app {
 
+namespace {
+
+// The installed face that stands for "宋体": Song (Ming) faces first, a sans CJK face
+// only where no serif one is installed. Every window names this face itself, so all of
+// them render alike whatever the font configuration maps "宋体" to.
+const QString& songFamily()
+{
+    static const QString family = [] {
+        const QStringList faces{QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Source Han Serif SC"),
+                                QStringLiteral("AR PL UMing CN"), QStringLiteral("Noto Sans CJK SC"),
+                                QStringLiteral("WenQuanYi Zen Hei")};
+        const QStringList installed = QFontDatabase::families();
+        for (const QString& f : faces)
+            if (installed.contains(f))
+                return f;
+        return QStringLiteral("宋体");
+    }();
+    return family;
+}
+
+} // namespace
+
 void installSongFont()
 {
     static bool done = false;
-    if (done)
+    if (done || !qGuiApp)
         return;
     done = true;
-    // Song (Ming) faces first; a sans CJK face only where no serif one is installed.
-    QStringList faces;
-    faces << QStringLiteral("Noto Serif CJK SC") << QStringLiteral("Source Han Serif SC")
-          << QStringLiteral("AR PL UMing CN") << QStringLiteral("Noto Sans CJK SC") << QStringLiteral("WenQuanYi Zen Hei");
-    QFont::insertSubstitutions(QStringLiteral("宋体"), faces);
+    QFont::insertSubstitution(QStringLiteral("宋体"), songFamily());
+    // Message boxes, the toolbar and every control without a font of its own.
+    QGuiApplication::setFont(songFont(9));
 }
 
 QFont songFont(double pointSize, bool bold)
 {
-    QFont f(QStringLiteral("宋体"));
+    QFont f(songFamily());
     f.setPointSizeF(pointSize);
     f.setBold(bold);
     return f;

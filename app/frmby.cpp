@@ -59,7 +59,9 @@ frmBy::frmBy(QWidget* parent) : LinkDialog(parent), m_isButton1(nullptr)
     contact->setGeometry(twipsRect(5940, 2040, 1800, 330, this));
     connect(contact, &LinkLabel::clicked, this, [this] { openVendorPage(this, QStringLiteral("lianxi")); });
 
-    addLine(QStringLiteral("本软件网站：") + vendorSiteBase() + QStringLiteral("（本软件自带的本地页面）"),
+    const QString site = vendorSiteBase();
+    addLine(site.isEmpty() ? QStringLiteral("本软件网站：本机网页服务未能启动，网页暂时无法显示。")
+                           : QStringLiteral("本软件网站：") + site + QStringLiteral("（本软件自带的本地页面）"),
             QStringLiteral("Label5"), twipsRect(480, 2820, 7260, 330, this), this);
 
     addOkButton(6450, 3780, 1290, 510)->setFocus();

@@ -4,6 +4,7 @@
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QTimer>
 
 namespace xingming::app {
 
@@ -11,12 +12,94 @@ namespace {
 
 constexpr qsizetype kMaxNameChars = 2;
 
+qsizetype codePoints(const QString& s)
+{
+    return s.toUcs4().size();
+}
+
+// The first n code points of s.
+QString leftCodePoints(const QString& s, qsizetype n)
+{
+    const QList<uint> cps = s.toUcs4();
+    if (cps.size() <= n)
+        return s;
+    return QString::fromUcs4(reinterpret_cast<const char32_t*>(cps.constData()), n);
+}
+
+bool isDigits(const QString& s)
+{
+    for (QChar c : s)
+        if (c < u'0' || c > u'9')
+            return false;
+    return true;
+}
+
 } // namespace
+
+TextEdit TextEdit::between(const QString& before, const QString& after)
+{
+    qsizetype head = 0;
+    const qsizetype shorter = std::min(before.size(), after.size());
+    while (head < shorter && before[head] == after[head])
+        ++head;
+    // Never split a surrogate pair between the prefix and the edit.
+    if (head > 0 && before[head - 1].isHighSurrogate())
+        --head;
+    qsizetype tail = 0;
+    while (tail < shorter - head && before[before.size() - 1 - tail] == after[after.size() - 1 - tail])
+        ++tail;
+    if (tail > 0 && before[before.size() - tail].isLowSurrogate())
+        --tail;
+    TextEdit e;
+    e.before = before;
+    e.prefix = before.left(head);
+    e.suffix = before.right(tail);
+    e.removed = before.mid(head, before.size() - head - tail);
+    e.inserted = after.mid(head, after.size() - head - tail);
+    return e;
+}
+
+FieldGuard::FieldGuard(QLineEdit* edit, Rule rule)
+    : QObject(edit), m_edit(edit), m_rule(std::move(rule)), m_accepted(edit->text())
+{
+    // textEdited comes for every change a user makes (keys, paste, drop, input method);
+    // textChanged also for the program's own changes, which are taken as they are.
+    connect(edit, &QLineEdit::textEdited, this, &FieldGuard::edited);
+    connect(edit, &QLineEdit::textChanged, this, [this](const QString& t) {
+        if (!m_edit->isModified() || t == m_accepted)
+            m_accepted = t;
+    });
+}
+
+void FieldGuard::edited(const QString& text)
+{
+    const TextEdit e = TextEdit::between(m_accepted, text);
+    int cursor = int(e.prefix.size() + e.inserted.size());
+    const QString keep = m_rule(e, &cursor);
+    if (keep != text) {
+        const QSignalBlocker block(m_edit);
+        m_edit->setText(keep);
+        m_edit->setCursorPosition(cursor);
+    }
+    m_accepted = keep;
+}
 
 NameEdit::NameEdit(const QString& refusal, QWidget* parent) : QLineEdit(parent), m_refusal(refusal)
 {
-    // A pasted text is cut to two characters, like the box cuts what is typed.
-    connect(this, &QLineEdit::textChanged, this, &NameEdit::limitLength);
+    new FieldGuard(this, [this](const TextEdit& e, int* cursor) {
+        bool refused = false;
+        const QString keep = afterEdit(e, cursor, &refused);
+        if (refused)  // after the edit is undone, not in the middle of it
+            QTimer::singleShot(0, this, [this] { messageBoxes().tip(window(), m_refusal); });
+        return keep;
+    });
+    // The program's own texts (none longer than two characters today) are cut the same way.
+    connect(this, &QLineEdit::textChanged, this, [this](const QString& t) {
+        if (codePoints(t) > kMaxNameChars) {
+            const QSignalBlocker block(this);
+            setText(leftCodePoints(t, kMaxNameChars));
+        }
+    });
 }
 
 bool NameEdit::keyPasses(const QString& text)
@@ -25,6 +108,27 @@ bool NameEdit::keyPasses(const QString& text)
         return true;  // keys without a character (arrows, Delete) are not filtered
     const char32_t c = text.toUcs4().value(0);
     return c == 8 || c == 13 || c > 0xFF || c == 0;
+}
+
+QString NameEdit::afterEdit(const TextEdit& e, int* cursor, bool* refused)
+{
+    *refused = false;
+    for (char32_t c : e.inserted.toUcs4()) {
+        if (c <= 0xFF) {
+            *refused = true;
+            *cursor = int(e.prefix.size() + e.removed.size());
+            return e.before;
+        }
+    }
+    // Room left for the inserted text; a full box takes nothing more, a longer text is cut.
+    const qsizetype room = kMaxNameChars - codePoints(e.prefix) - codePoints(e.suffix);
+    if (room <= 0 && !e.inserted.isEmpty()) {
+        *cursor = int(e.prefix.size() + e.removed.size());
+        return e.before;
+    }
+    const QString ins = leftCodePoints(e.inserted, std::max<qsizetype>(room, 0));
+    *cursor = int(e.prefix.size() + ins.size());
+    return e.prefix + ins + e.suffix;
 }
 
 void NameEdit::keyPressEvent(QKeyEvent* e)
@@ -38,21 +142,18 @@ void NameEdit::keyPressEvent(QKeyEvent* e)
     QLineEdit::keyPressEvent(e);
 }
 
-void NameEdit::limitLength()
-{
-    const QList<uint> cps = text().toUcs4();
-    if (cps.size() <= kMaxNameChars)
-        return;
-    const QString cut = QString::fromUcs4(reinterpret_cast<const char32_t*>(cps.constData()), kMaxNameChars);
-    const QSignalBlocker block(this);
-    setText(cut);
-}
-
 DateCombo::DateCombo(const QString& refusal, QWidget* parent) : QComboBox(parent), m_refusal(refusal)
 {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
     lineEdit()->installEventFilter(this);
+    new FieldGuard(lineEdit(), [this](const TextEdit& e, int* cursor) {
+        bool refused = false;
+        const QString keep = afterEdit(e, cursor, &refused);
+        if (refused)
+            QTimer::singleShot(0, this, [this] { messageBoxes().warning(window(), m_refusal); });
+        return keep;
+    });
 }
 
 void DateCombo::fill(int first, int last)
@@ -74,22 +175,54 @@ bool DateCombo::keyPasses(const QString& text)
     return c == 8 || c == 13 || (c >= '0' && c <= '9');
 }
 
+QString DateCombo::afterEdit(const TextEdit& e, int* cursor, bool* refused)
+{
+    *refused = !isDigits(e.inserted);
+    if (*refused) {
+        *cursor = int(e.prefix.size() + e.removed.size());
+        return e.before;
+    }
+    *cursor = int(e.prefix.size() + e.inserted.size());
+    return e.prefix + e.inserted + e.suffix;
+}
+
+bool DateCombo::refuseKey(QKeyEvent* e)
+{
+    if (e->key() == Qt::Key_Delete || keyPasses(e->text()))
+        return false;
+    e->accept();
+    messageBoxes().warning(window(), m_refusal);
+    return true;
+}
+
+bool DateCombo::refuseInput(QInputMethodEvent* e)
+{
+    if (e->commitString().isEmpty())
+        return false;
+    e->accept();
+    messageBoxes().warning(window(), m_refusal);
+    return true;
+}
+
+void DateCombo::keyPressEvent(QKeyEvent* e)
+{
+    if (!refuseKey(e))
+        QComboBox::keyPressEvent(e);
+}
+
+void DateCombo::inputMethodEvent(QInputMethodEvent* e)
+{
+    if (!refuseInput(e))
+        QComboBox::inputMethodEvent(e);
+}
+
 bool DateCombo::eventFilter(QObject* watched, QEvent* e)
 {
     if (watched == lineEdit()) {
-        if (e->type() == QEvent::KeyPress) {
-            auto* key = static_cast<QKeyEvent*>(e);
-            if (key->key() != Qt::Key_Delete && !keyPasses(key->text())) {
-                messageBoxes().warning(window(), m_refusal);
-                return true;
-            }
-        } else if (e->type() == QEvent::InputMethod) {
-            auto* im = static_cast<QInputMethodEvent*>(e);
-            if (!im->commitString().isEmpty()) {
-                messageBoxes().warning(window(), m_refusal);
-                return true;
-            }
-        }
+        if (e->type() == QEvent::KeyPress && refuseKey(static_cast<QKeyEvent*>(e)))
+            return true;
+        if (e->type() == QEvent::InputMethod && refuseInput(static_cast<QInputMethodEvent*>(e)))
+            return true;
     }
     return QComboBox::eventFilter(watched, e);
 }

@@ -7,8 +7,9 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    // No application display name: Qt would append it to every window title, and the
+    // windows carry exactly their own titles (the notice dialog none at all).
     QApplication::setApplicationName(QStringLiteral("xingming"));
-    QApplication::setApplicationDisplayName(QStringLiteral("姓名测试与取名"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/xingming.svg")));
     xingming::app::zyIndexForm w;
     w.show();

@@ -81,7 +81,7 @@ void pfIndexForm::buildReportPage()
 
     // Frame 1: the characters, their strokes and elements, the five grids.
     auto* f1 = new QGroupBox(QStringLiteral("姓名的基本信息"), page);
-    f1->setGeometry(twipsRect(120, 60, 6600, 2520, this));
+    f1->setGeometry(twipsRect(120, 60, 6600, 2400, this));
     auto* g1 = new QGridLayout(f1);
     g1->setContentsMargins(twipsToPixels(120, this), twipsToPixels(30, this), twipsToPixels(120, this), twipsToPixels(30, this));
     g1->setHorizontalSpacing(twipsToPixels(180, this));
@@ -115,7 +115,7 @@ void pfIndexForm::buildReportPage()
 
     // Frame 2: the birth chart.
     auto* f2 = new QGroupBox(QStringLiteral("您的八字信息"), page);
-    f2->setGeometry(twipsRect(6840, 60, 7860, 2520, this));
+    f2->setGeometry(twipsRect(6840, 60, 7860, 2400, this));
     auto* g2 = new QGridLayout(f2);
     g2->setContentsMargins(twipsToPixels(120, this), twipsToPixels(30, this), twipsToPixels(120, this), twipsToPixels(30, this));
     const char* const chart[] = {"公历生日", "农历生日", "八字", "五行"};
@@ -132,7 +132,7 @@ void pfIndexForm::buildReportPage()
 
     // Frame 3: one line per grid with its button "详细解释".
     auto* f3 = new QGroupBox(QStringLiteral("五格的详细解剖"), page);
-    f3->setGeometry(twipsRect(120, 2640, 14580, 3240, this));
+    f3->setGeometry(twipsRect(120, 2520, 14580, 2880, this));
     auto* g3 = new QGridLayout(f3);
     g3->setContentsMargins(twipsToPixels(120, this), twipsToPixels(30, this), twipsToPixels(120, this), twipsToPixels(30, this));
     g3->setVerticalSpacing(0);
@@ -151,7 +151,7 @@ void pfIndexForm::buildReportPage()
 
     // Frame 4: the three talents and the three kinds of luck.
     auto* f4 = new QGroupBox(QStringLiteral("对各方面的影响"), page);
-    f4->setGeometry(twipsRect(120, 5940, 14580, 1860, this));
+    f4->setGeometry(twipsRect(120, 5460, 14580, 1800, this));
     auto* g4 = new QGridLayout(f4);
     g4->setContentsMargins(twipsToPixels(120, this), twipsToPixels(30, this), twipsToPixels(120, this), twipsToPixels(30, this));
     g4->setVerticalSpacing(twipsToPixels(30, this));
@@ -165,23 +165,22 @@ void pfIndexForm::buildReportPage()
     }
     g4->setColumnStretch(1, 1);
 
-    // Frame 5: the hints, two to a row.
+    // Frame 5: the four hints, a line each: heading, then its text.
     auto* f5 = new QGroupBox(QStringLiteral("五格的数理暗示"), page);
-    f5->setGeometry(twipsRect(120, 7860, 14580, 1020, this));
+    f5->setGeometry(twipsRect(120, 7320, 14580, 1260, this));
     auto* g5 = new QGridLayout(f5);
     g5->setContentsMargins(twipsToPixels(120, this), twipsToPixels(30, this), twipsToPixels(120, this), twipsToPixels(30, this));
     g5->setVerticalSpacing(0);
     const char* const hintNames[] = {"ranshi", "danshi", "wanshi", "zanshi"};
     for (int i = 0; i < 4; ++i) {
-        g5->addWidget(label(f5, QStringLiteral("head_") + QString::fromLatin1(hintNames[i])), i / 2, (i % 2) * 2);
-        g5->addWidget(label(f5, QString::fromLatin1(hintNames[i])), i / 2, (i % 2) * 2 + 1);
+        g5->addWidget(label(f5, QStringLiteral("head_") + QString::fromLatin1(hintNames[i])), i, 0);
+        g5->addWidget(label(f5, QString::fromLatin1(hintNames[i])), i, 1);
     }
     g5->setColumnStretch(1, 1);
-    g5->setColumnStretch(3, 1);
 
     // Frame 6: the score and the commentary.
     auto* f6 = new QGroupBox(QStringLiteral("名字点评及得分"), page);
-    f6->setGeometry(twipsRect(120, 8940, 12660, 1080, this));
+    f6->setGeometry(twipsRect(120, 8640, 12660, 1140, this));
     auto* g6 = new QGridLayout(f6);
     g6->setContentsMargins(twipsToPixels(120, this), twipsToPixels(30, this), twipsToPixels(120, this), twipsToPixels(30, this));
     g6->setVerticalSpacing(0);
@@ -196,7 +195,7 @@ void pfIndexForm::buildReportPage()
 
     auto* close = new QPushButton(QStringLiteral("关 闭"), page);
     close->setObjectName(QStringLiteral("Command2"));
-    close->setGeometry(twipsRect(12960, 9240, 1560, 480, this));
+    close->setGeometry(twipsRect(12960, 9060, 1560, 480, this));
     connect(close, &QPushButton::clicked, this, &QWidget::close);
 
     m_tabs->addTab(page, QStringLiteral("五格剖象法分析"));
@@ -279,8 +278,8 @@ void pfIndexForm::fill(const naming::NameTestReport& report)
                 line(QStringLiteral("lastdp"))->setText(text);
         }
     }
-    // The current page may be a web page: load it for the new name at once.
-    pageChanged(m_tabs->currentIndex());
+    // A new report is shown on its own page, whatever page the window showed before.
+    m_tabs->setCurrentIndex(0);
 }
 
 QLabel* pfIndexForm::line(const QString& name) const

@@ -25,10 +25,10 @@ QString vendorSiteBase()
 {
     if (base().isEmpty()) {
         // The program serves its own pages on a free port of 127.0.0.1, started now.
-        const QString started = site::VendorSite::instance().ensureStarted();
-        if (started.isEmpty())
-            return QStringLiteral("http://127.0.0.1:8080");  // a later call tries again
-        base() = started;
+        // If it cannot start, there is no site: the address stays without a host, the
+        // browser views say so and no request leaves for any other address. A later call
+        // tries again.
+        base() = site::VendorSite::instance().ensureStarted();
     }
     return base();
 }
@@ -51,6 +51,12 @@ void setWebPageKey(const QString& k)
 QUrl vendorUrl(const QString& pathAndQuery)
 {
     return QUrl(vendorSiteBase() + pathAndQuery);
+}
+
+bool isOwnSiteUrl(const QUrl& url)
+{
+    return url.isValid() && url.scheme() == QLatin1String("http") && url.host() == QLatin1String("127.0.0.1") &&
+           url.port() > 0;
 }
 
 } // namespace xingming::app

@@ -1,6 +1,7 @@
 #include "app/webpane.h"
 
 #include "app/fonts.h"
+#include "app/vendorsite.h"
 #include "app/webviewbackend.h"
 
 #include <QLabel>
@@ -31,19 +32,29 @@ WebPane::WebPane(QWidget* parent) : QWidget(parent)
     m_cover->setAutoFillBackground(true);
     m_cover->setFont(songFont(12, true));
     m_cover->setFrameShape(QFrame::Box);
+    m_cover->setWordWrap(true);
 }
 
 void WebPane::navigate(const QUrl& url)
 {
     m_url = url;
     ++m_requests;
+    m_cover->setText(QStringLiteral("请稍候．．．"));
     m_cover->show();
     m_cover->raise();
+    // Only the program's own site is shown: while it cannot start, the view says so and
+    // nothing is requested from anywhere else.
+    if (!isOwnSiteUrl(url)) {
+        m_cover->setText(QStringLiteral("本机网页服务未能启动，此页暂时无法显示。"));
+        return;
+    }
     if (!g_engine)
         return;
     WebViewBackend* engine = webViewBackend();
-    if (!engine)
-        return;  // the cover stays, as over any page that cannot be shown
+    if (!engine) {
+        m_cover->setText(QStringLiteral("网页组件未能加载，此页暂时无法显示。"));
+        return;
+    }
     if (!m_view) {
         m_view = engine->createView(this);
         m_view->setGeometry(rect());

@@ -3,7 +3,15 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QOpenGLContext>
 #include <QPluginLoader>
+
+// Qt's application-wide shared OpenGL context (exported by Qt GUI; the browser engine
+// reads it).
+QT_BEGIN_NAMESPACE
+Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext* context);
+Q_GUI_EXPORT QOpenGLContext* qt_gl_global_share_context();
+QT_END_NAMESPACE
 
 namespace xingming::app {
 
@@ -22,11 +30,35 @@ QStringList pluginCandidates()
     return places;
 }
 
+// The browser engine composes its pages with OpenGL contexts shared with one
+// application-wide context. A program that links the engine gets that context made when
+// the application starts; loading the engine later, we make it now, before the engine's
+// first line runs, on the user-interface thread. Doing it here rather than at start keeps
+// the OpenGL driver out of a program that never opens a page.
+bool prepareSharedContext()
+{
+    if (qt_gl_global_share_context())
+        return true;
+    auto* context = new QOpenGLContext(qApp);
+    context->setFormat(QSurfaceFormat::defaultFormat());
+    if (!context->create()) {
+        delete context;
+        return false;
+    }
+    qt_gl_set_global_share_context(context);
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    return true;
+}
+
 } // namespace
 
 WebViewBackend* webViewBackend()
 {
     static WebViewBackend* backend = [] () -> WebViewBackend* {
+        if (!prepareSharedContext()) {
+            qWarning("the browser views cannot start: no OpenGL context");
+            return nullptr;
+        }
         QString errors;
         for (const QString& path : pluginCandidates()) {
             if (!QFile::exists(path))

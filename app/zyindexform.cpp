@@ -118,6 +118,7 @@ DateRow dateRow(QWidget* parent, const char* const names[4], int left, int top)
     for (int i = 0; i < 4; ++i) {
         combos[i] = new DateCombo(messages[i], parent);
         combos[i]->setObjectName(QString::fromLatin1(names[i]));
+        combos[i]->setAccessibleName(units[i]);
         combos[i]->setGeometry(twipsRect(x, top, widths[i], 330, parent));
         combos[i]->setMaxVisibleItems(12);
         auto* unit = new QLabel(units[i], parent);
@@ -218,6 +219,7 @@ void zyIndexForm::buildNamingPanel()
     fieldCaption(QStringLiteral("姓氏"), page)->setGeometry(twipsRect(300, 330, 600, 300, this));
     auto* text9 = new NameEdit(QStringLiteral("姓只能输入中文"), page);
     text9->setObjectName(QStringLiteral("Text9"));
+    text9->setAccessibleName(QStringLiteral("姓氏"));
     text9->setFont(songFont(14.25));
     text9->setGeometry(twipsRect(900, 210, 1200, 480, this));
 
@@ -259,11 +261,13 @@ void zyIndexForm::buildNameTestPanel()
     fieldCaption(QStringLiteral("姓"), p)->setGeometry(twipsRect(420, 390, 300, 300, this));
     auto* text1 = new NameEdit(QStringLiteral("姓只能输入中文"), p);
     text1->setObjectName(QStringLiteral("Text1"));
+    text1->setAccessibleName(QStringLiteral("姓"));
     text1->setFont(songFont(14.25));
     text1->setGeometry(twipsRect(780, 270, 1200, 480, this));
     fieldCaption(QStringLiteral("名"), p)->setGeometry(twipsRect(2280, 390, 300, 300, this));
     auto* text2 = new NameEdit(QStringLiteral("名只能输入中文"), p);
     text2->setObjectName(QStringLiteral("Text2"));
+    text2->setAccessibleName(QStringLiteral("名"));
     text2->setFont(songFont(14.25));
     text2->setGeometry(twipsRect(2640, 270, 1200, 480, this));
 

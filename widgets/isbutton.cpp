@@ -1,8 +1,10 @@
 #include "widgets/isbutton.h"
 
 #include "widgets/colorops.h"
+#include "widgets/isbuttonaccessible.h"
 #include "widgets/istooltip.h"
 
+#include <QAccessible>
 #include <QEnterEvent>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -182,6 +184,7 @@ QFont readFont(const PropertyBag& bag, const QString& key, const QFont& missing)
 
 isButton::isButton(QWidget* parent) : QWidget(parent)
 {
+    installIsButtonAccessibility();
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_KeyCompression, false);
     m_backColor = systemColour(palette(), QPalette::Button);
@@ -228,6 +231,8 @@ void isButton::setCaption(const QString& caption)
     m_changed = true;
     updateGeometry();
     resizeStep();
+    QAccessibleEvent named(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&named);
 }
 
 void isButton::setIcon(const QPixmap& icon)
