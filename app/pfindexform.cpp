@@ -151,7 +151,7 @@ void pfIndexForm::buildReportPage()
 
     // Frame 4: the three talents and the three kinds of luck.
     auto* f4 = new QGroupBox(QStringLiteral("对各方面的影响"), page);
-    f4->setGeometry(twipsRect(120, 5460, 14580, 1800, this));
+    f4->setGeometry(twipsRect(120, 5460, 14580, 1620, this));
     auto* g4 = new QGridLayout(f4);
     g4->setContentsMargins(twipsToPixels(120, this), twipsToPixels(30, this), twipsToPixels(120, this), twipsToPixels(30, this));
     g4->setVerticalSpacing(twipsToPixels(30, this));
@@ -167,7 +167,7 @@ void pfIndexForm::buildReportPage()
 
     // Frame 5: the four hints, a line each: heading, then its text.
     auto* f5 = new QGroupBox(QStringLiteral("五格的数理暗示"), page);
-    f5->setGeometry(twipsRect(120, 7320, 14580, 1260, this));
+    f5->setGeometry(twipsRect(120, 7140, 14580, 1440, this));
     auto* g5 = new QGridLayout(f5);
     g5->setContentsMargins(twipsToPixels(120, this), twipsToPixels(30, this), twipsToPixels(120, this), twipsToPixels(30, this));
     g5->setVerticalSpacing(0);

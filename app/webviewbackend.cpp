@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLoggingCategory>
 #include <QOpenGLContext>
 #include <QPluginLoader>
 
@@ -46,7 +47,6 @@ bool prepareSharedContext()
         return false;
     }
     qt_gl_set_global_share_context(context);
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     return true;
 }
 
@@ -55,6 +55,17 @@ bool prepareSharedContext()
 WebViewBackend* webViewBackend()
 {
     static WebViewBackend* backend = [] () -> WebViewBackend* {
+        // The engine reports its set-up as information on standard error; a program that
+        // works as it should writes nothing there.
+        // Its browser core logs passing faults it recovers from (a GPU channel it
+        // re-creates, say) unless told to keep to fatal ones; QTWEBENGINE_CHROMIUM_FLAGS
+        // with a --log-level of its own still wins.
+        QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
+        QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+        if (!flags.contains("--log-level")) {
+            flags += " --log-level=3";
+            qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags.trimmed());
+        }
         if (!prepareSharedContext()) {
             qWarning("the browser views cannot start: no OpenGL context");
             return nullptr;

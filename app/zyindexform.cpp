@@ -21,6 +21,7 @@
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -119,6 +120,7 @@ DateRow dateRow(QWidget* parent, const char* const names[4], int left, int top)
         combos[i] = new DateCombo(messages[i], parent);
         combos[i]->setObjectName(QString::fromLatin1(names[i]));
         combos[i]->setAccessibleName(units[i]);
+        combos[i]->lineEdit()->setAccessibleName(units[i]);
         combos[i]->setGeometry(twipsRect(x, top, widths[i], 330, parent));
         combos[i]->setMaxVisibleItems(12);
         auto* unit = new QLabel(units[i], parent);
