@@ -80,6 +80,7 @@ public:
         connect(&m_timer, &QTimer::timeout, this, [this] { onTimeout(); });
         m_sendTimer.setSingleShot(true);
         connect(&m_sendTimer, &QTimer::timeout, this, [this] { close(); });
+        m_arrived = server->m_clock.elapsed();
         wait();
     }
 
@@ -93,6 +94,11 @@ public:
 
     State state() const { return m_state; }
     bool refused() const { return m_refused; }
+    void admitted() { m_refused = false; }
+    qint64 arrived() const { return m_arrived; }
+    bool waitingForRequest() const { return m_state == State::Waiting || m_state == State::Head; }
+    // Reads and handles whatever has arrived, even when the notifier has not said so yet.
+    void pull() { onReadable(); }
     // Since when the connection waits for a request (Waiting or Head).
     qint64 waitingSince() const { return m_waitingSince; }
     // Idle after an answer, with nothing of a further request: a client loses nothing
@@ -247,6 +253,8 @@ private:
         m_in.erase(0, total); // a body of GET or HEAD means nothing here
         m_timer.stop();
         m_headOnly = p.head.method == "HEAD";
+        if (m_refused)
+            m_server->admit(this); // a slower client may give way
         m_keepAlive = p.head.keepAlive && !m_refused;
         if (m_refused) {
             Response r = framingError(503, "同时打开的连接太多，请稍后再试");
@@ -357,6 +365,7 @@ private:
     QTimer m_sendTimer; // the answers written must be taken by then
     State m_state = State::Waiting;
     qint64 m_waitingSince = 0;
+    qint64 m_arrived = 0;
     std::string m_in;  // at most kMaxRequestBytes + 1 bytes
     std::string m_out; // unsent answers from m_sent on
     size_t m_sent = 0;
@@ -406,37 +415,54 @@ void HttpServer::adopt(qintptr descriptor)
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK);
     ::fcntl(fd, F_SETFD, FD_CLOEXEC);
     bool refused = false;
-    if (m_served >= m_limits.maxConnections && !reclaimOne()) {
+    if (m_served >= m_limits.maxConnections && !reclaimIdle()) {
         if (m_refused >= m_limits.maxRefused) {
             ::close(fd);
             return;
         }
-        refused = true;
+        refused = true; // it may still get in once its head is whole (admit)
     }
     const quint64 id = m_nextId++;
     ++(refused ? m_refused : m_served);
     m_connections.insert(id, new HttpConnection(id, fd, refused, this));
 }
 
-bool HttpServer::reclaimOne()
+bool HttpServer::reclaimIdle()
 {
-    // First a connection idle after its answers, else one that has waited reclaimAfterMs for
-    // a request (a slow or silent client); the one waiting longest.
-    HttpConnection* idle = nullptr;
-    HttpConnection* waiting = nullptr;
-    for (HttpConnection* c : std::as_const(m_connections)) {
-        const auto s = c->state();
-        if (c->refused() || (s != HttpConnection::State::Waiting && s != HttpConnection::State::Head))
-            continue;
-        HttpConnection*& oldest = c->idleAfterAnswer() ? idle : waiting;
-        if (!oldest || c->waitingSince() < oldest->waitingSince())
+    HttpConnection* oldest = nullptr;
+    for (HttpConnection* c : std::as_const(m_connections))
+        if (!c->refused() && c->idleAfterAnswer() && (!oldest || c->waitingSince() < oldest->waitingSince()))
             oldest = c;
-    }
-    if (!idle && waiting && m_clock.elapsed() - waiting->waitingSince() >= m_limits.reclaimAfterMs)
-        idle = waiting;
-    if (!idle)
+    if (!oldest)
         return false;
-    idle->close();
+    oldest->close();
+    return true;
+}
+
+bool HttpServer::admit(HttpConnection* newcomer)
+{
+    if (m_served >= m_limits.maxConnections && !reclaimIdle()) {
+        // Those that came before the newcomer and still have no whole head, oldest first.
+        std::vector<HttpConnection*> slower;
+        for (HttpConnection* c : std::as_const(m_connections))
+            if (!c->refused() && c->waitingForRequest() && c->arrived() <= newcomer->arrived())
+                slower.push_back(c);
+        std::sort(slower.begin(), slower.end(), [](const HttpConnection* a, const HttpConnection* b) {
+            return a->waitingSince() < b->waitingSince();
+        });
+        for (HttpConnection* c : slower) {
+            if (m_served < m_limits.maxConnections)
+                break;
+            c->pull(); // what it has sent may only wait to be read
+            if (c->waitingForRequest() && !c->idleAfterAnswer())
+                c->close();
+        }
+        if (m_served >= m_limits.maxConnections)
+            return false;
+    }
+    --m_refused;
+    ++m_served;
+    newcomer->admitted();
     return true;
 }
 

@@ -37,11 +37,11 @@ struct ServerLimits {
     int sendTimeoutMs = 10000;
     // While more than this many bytes of answers are unsent, no further request is read.
     qint64 maxQueuedBytes = 64 * 1024;
-    // When every connection is taken, one is closed to make room for the newcomer: one idle
-    // after its answers, else one that has waited this long for a request (silent, or its
-    // head still incomplete).
-    int reclaimAfterMs = 1000;
 };
+// When every connection is taken, a newcomer still gets in by closing a connection that
+// is idle after its answers, or, once the newcomer's request head is whole, one that came
+// earlier and has still not sent a whole head (silent or slow): a slow client loses its
+// place to a faster one, so slow heads cannot lock normal clients out.
 
 class HttpConnection;
 
@@ -72,8 +72,11 @@ private:
     class Listener;
 
     void adopt(qintptr fd);
-    // Closes the connection waiting longest for a request, if one has waited reclaimAfterMs.
-    bool reclaimOne();
+    // Closes the connection idle longest after its answers; false when there is none.
+    bool reclaimIdle();
+    // A slot for a connection over the limit whose request head is whole; false when every
+    // slot is held by a client that has done better.
+    bool admit(HttpConnection* newcomer);
     // Runs the handler on the pool and hands the answer back to connection id on this thread.
     void build(quint64 id, std::string method, std::string target);
     void deliver(quint64 id, const Response& response);

@@ -18,7 +18,9 @@
 #include <ifaddrs.h>
 
 #include <chrono>
+#include <condition_variable>
 #include <future>
+#include <mutex>
 #include <regex>
 #include <stdexcept>
 #include <thread>
@@ -244,34 +246,49 @@ TEST(HttpServer, IdleAndHalfSentRequestsAreClosed)
 
 namespace {
 
-// Opens n connections that each have a request answered and then hold the server with
-// the start of another: none of them may be closed to make room.
+// Pages of "/hold" are built only once the gate opens, so their connections stay busy.
+class Gate {
+public:
+    Response handle(std::string_view method, std::string_view target)
+    {
+        if (target == "/hold") {
+            std::unique_lock lock(m_mutex);
+            m_changed.wait(lock, [this] { return m_open; });
+        }
+        return plain(method, target);
+    }
+    void open()
+    {
+        std::lock_guard lock(m_mutex);
+        m_open = true;
+        m_changed.notify_all();
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    bool m_open = false;
+};
+
+// Opens n connections whose requests wait at the gate: none of them may be closed to make room.
 std::vector<std::unique_ptr<Client>> holdConnections(quint16 port, int n)
 {
     std::vector<std::unique_ptr<Client>> open;
     for (int i = 0; i < n; ++i) {
         open.push_back(std::make_unique<Client>(port));
         EXPECT_TRUE(open.back()->connectTo());
-        EXPECT_TRUE(open.back()->get("/")) << i; // the server has taken it on
-        EXPECT_TRUE(open.back()->sendRaw("GET / HTTP/1.1\r\n"));
+        EXPECT_TRUE(open.back()->sendRaw("GET /hold HTTP/1.1\r\nHost: 127.0.0.1:" + std::to_string(port) + "\r\n\r\n"));
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(100)); // the server has read them
     return open;
-}
-
-ServerLimits patientLimits()
-{
-    ServerLimits limits;
-    limits.reclaimAfterMs = 60000;
-    limits.headTimeoutMs = 60000;
-    return limits;
 }
 
 } // namespace
 
 TEST(HttpServer, TooManyConnectionsGet503)
 {
-    ThreadedServer s(plain, patientLimits());
+    Gate gate;
+    ThreadedServer s([&gate](std::string_view m, std::string_view t) { return gate.handle(m, t); });
     auto open = holdConnections(s.port, HttpServer::kMaxConnections);
     // The newcomer's request is read, then refused in the open, with a time to come back.
     Client extra(s.port);
@@ -282,7 +299,10 @@ TEST(HttpServer, TooManyConnectionsGet503)
     EXPECT_EQ(r->headers.at("retry-after"), "1");
     EXPECT_TRUE(r->closed);
     EXPECT_TRUE(extra.waitForClose());
-    // Once one closes, there is room again.
+    // Once they are answered, there is room again.
+    gate.open();
+    for (auto& c : open)
+        EXPECT_EQ(c->readReply().value_or(sitetest::Reply{}).status, 200);
     open.front()->disconnect();
     bool served = false;
     for (int attempt = 0; attempt < 50 && !served; ++attempt) {
@@ -297,7 +317,9 @@ TEST(HttpServer, TooManyConnectionsGet503)
 TEST(HttpServer, ClosedConnectionsLeaveRoom)
 {
     // Connections that have closed, by the client or after Connection: close, count no more.
-    ThreadedServer s(plain, patientLimits());
+    Gate gate;
+    ThreadedServer s([&gate](std::string_view m, std::string_view t) { return gate.handle(m, t); });
+    gate.open();
     for (int round = 0; round < 3; ++round) {
         auto open = holdConnections(s.port, HttpServer::kMaxConnections - 1);
         for (auto& c : open)
@@ -314,7 +336,8 @@ TEST(HttpServer, ClosedConnectionsLeaveRoom)
         }
     }
     auto open = holdConnections(s.port, HttpServer::kMaxConnections);
-    EXPECT_EQ(open.size(), static_cast<size_t>(HttpServer::kMaxConnections));
+    for (auto& c : open)
+        EXPECT_EQ(c->readReply().value_or(sitetest::Reply{}).status, 200);
 }
 
 TEST(VendorSite, StopsAndStartsAgain)
