@@ -134,4 +134,25 @@ int outputFailed()
     return kExitIoError;
 }
 
+int forEachLine(const std::string& path, const std::function<void(const std::string& line, std::string& out)>& each)
+{
+    LineReader in(path);
+    std::string line, out;
+    out.reserve(kBatchChunk);
+    while (in.next(line)) {
+        each(line, out);
+        out.push_back('\n');
+        if (out.size() > kBatchChunk - 4096) {
+            if (!writeOut(out))
+                return outputFailed();
+            out.clear();
+        }
+    }
+    if (!writeOut(out))
+        return outputFailed();
+    if (!in.error().empty())
+        return inputFailed(in.error());
+    return kExitOk;
+}
+
 } // namespace xingming::cli

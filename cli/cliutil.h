@@ -6,6 +6,7 @@
 #include <CLI/CLI.hpp>
 
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -86,5 +87,9 @@ int outputFailed();
 
 // The batch commands write their output in pieces of about this size.
 inline constexpr size_t kBatchChunk = 1 << 16;
+
+// A batch: each(line, out) appends the output of one input line to out, which is written
+// in pieces as it goes. The exit status: 0, kExitNoInput or kExitIoError (reported).
+int forEachLine(const std::string& path, const std::function<void(const std::string& line, std::string& out)>& each);
 
 } // namespace xingming::cli

@@ -59,26 +59,10 @@ std::optional<std::array<int, 3>> parseYmd(const std::string& y, const std::stri
     return v;
 }
 
-// Prints one converted line for every input line, an empty line where there is no value,
-// in pieces as it goes.
+// Prints one converted line for every input line, an empty line where there is no value.
 template <typename Convert> int convertLines(const std::string& path, Convert convert)
 {
-    LineReader in(path);
-    std::string line, out;
-    while (in.next(line)) {
-        out += convert(line);
-        out += '\n';
-        if (out.size() > kBatchChunk - 4096) {
-            if (!writeOut(out))
-                return outputFailed();
-            out.clear();
-        }
-    }
-    if (!writeOut(out))
-        return outputFailed();
-    if (!in.error().empty())
-        return inputFailed(in.error());
-    return kExitOk;
+    return forEachLine(path, [&convert](const std::string& line, std::string& out) { out += convert(line); });
 }
 
 std::string lunarToSolarLine(std::string_view line)

@@ -235,33 +235,19 @@ std::string_view nulRefusal(const std::vector<std::string_view>& fields)
 
 int runBatch(const std::string& path)
 {
-    LineReader in(path);
-    std::string line, out;
-    out.reserve(kBatchChunk);
-    while (in.next(line)) {
+    return forEachLine(path, [](const std::string& line, std::string& out) {
         const std::string clean = sanitizeUtf8(line);
         const std::vector<std::string_view> fields = splitTabs(clean);
         if (const std::string_view refusal = nulRefusal(fields); !refusal.empty()) {
             writeErrorJson(out, refusal);
-        } else {
-            const naming::NameTestOutcome res = naming::runNameTest(formFromFields(fields));
-            if (res.report)
-                writeScoreJson(out, *res.report);
-            else
-                writeErrorJson(out, res.message);
+            return;
         }
-        out.push_back('\n');
-        if (out.size() > kBatchChunk - 4096) {
-            if (!writeOut(out))
-                return outputFailed();
-            out.clear();
-        }
-    }
-    if (!writeOut(out))
-        return outputFailed();
-    if (!in.error().empty())
-        return inputFailed(in.error());
-    return kExitOk;
+        const naming::NameTestOutcome res = naming::runNameTest(formFromFields(fields));
+        if (res.report)
+            writeScoreJson(out, *res.report);
+        else
+            writeErrorJson(out, res.message);
+    });
 }
 
 } // namespace
