@@ -7,7 +7,6 @@
 
 #include <charconv>
 #include <climits>
-#include <fstream>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -60,30 +59,10 @@ std::optional<std::array<int, 3>> parseYmd(const std::string& y, const std::stri
     return v;
 }
 
-std::istream* openInput(const std::string& path, std::ifstream& file)
-{
-    if (path == "-")
-        return &std::cin;
-    file.open(path, std::ios::binary);
-    if (!file)
-        usageError("cannot read " + path);
-    return &file;
-}
-
 // Prints one converted line for every input line, an empty line where there is no value.
-template <typename Convert>
-void convertLines(const std::string& path, Convert convert)
+template <typename Convert> int convertLines(const std::string& path, Convert convert)
 {
-    std::ifstream file;
-    std::istream* in = openInput(path, file);
-    std::string line, out;
-    while (std::getline(*in, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        out += convert(line);
-        out += '\n';
-    }
-    std::fwrite(out.data(), 1, out.size(), stdout);
+    return forEachLine(path, [&convert](const std::string& line, std::string& out) { out += convert(line); });
 }
 
 std::string lunarToSolarLine(std::string_view line)
@@ -133,7 +112,7 @@ void addCalendarCommands(CLI::App& app, CommandContext& ctx)
         if (!l2s->batch.empty()) {
             if (!l2s->y.empty())
                 usageError("--batch takes no operands");
-            convertLines(l2s->batch, lunarToSolarLine);
+            ctx.exitCode = convertLines(l2s->batch, lunarToSolarLine);
             return;
         }
         if (l2s->d.empty())
@@ -158,7 +137,8 @@ void addCalendarCommands(CLI::App& app, CommandContext& ctx)
             if (!s2l->date.empty())
                 usageError("--batch takes no operand");
             const int mode = s2l->mode;
-            convertLines(s2l->batch, [mode](std::string_view line) { return calendar::SolarToLunar(line, mode); });
+            ctx.exitCode =
+                convertLines(s2l->batch, [mode](std::string_view line) { return calendar::SolarToLunar(line, mode); });
             return;
         }
         if (s2l->date.empty())
@@ -185,12 +165,12 @@ void addCalendarCommands(CLI::App& app, CommandContext& ctx)
         if (hp == IntParse::NotANumber)
             usageError("not a whole number: " + bazi->h);
         // The chart exists for real dates of the calendar's range and hours 0 to 23.
-        const bool validDate = v && std::chrono::year_month_day{std::chrono::year{(*v)[0]},
-                                                                 std::chrono::month{static_cast<unsigned>((*v)[1])},
-                                                                 std::chrono::day{static_cast<unsigned>((*v)[2])}}
-                                        .ok() &&
-                               (*v)[0] >= 1900 && (*v)[0] <= 2100 && (*v)[1] >= 1 && (*v)[1] <= 12 &&
-                               (*v)[2] >= 1 && (*v)[2] <= 31;
+        const bool validDate =
+            v &&
+            std::chrono::year_month_day{std::chrono::year{(*v)[0]}, std::chrono::month{static_cast<unsigned>((*v)[1])},
+                                        std::chrono::day{static_cast<unsigned>((*v)[2])}}
+                .ok() &&
+            (*v)[0] >= 1900 && (*v)[0] <= 2100 && (*v)[1] >= 1 && (*v)[1] <= 12 && (*v)[2] >= 1 && (*v)[2] <= 31;
         if (!validDate || hp != IntParse::Ok || hour < 0 || hour > 23) {
             ctx.exitCode = kExitNoValue;
             return;
@@ -199,7 +179,8 @@ void addCalendarCommands(CLI::App& app, CommandContext& ctx)
                                         std::to_string(hour)};
         const calendar::BirthChartValues c = calendar::birthChartValues(birth);
         if (bazi->json) {
-            printJson(nlohmann::json{{"nongli", c.nongli}, {"bazhi", c.bazhi}, {"wuhang", c.wuhang}, {"whstr", c.whstr}});
+            printJson(
+                nlohmann::json{{"nongli", c.nongli}, {"bazhi", c.bazhi}, {"wuhang", c.wuhang}, {"whstr", c.whstr}});
         } else {
             printLine("农历生日：" + c.nongli);
             printLine("八字：" + c.bazhi);

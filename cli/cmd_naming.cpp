@@ -46,6 +46,8 @@ calendar::NamingForm namingPaneForm(const NamingPaneOptions& opts)
     if (!cal)
         usageError("--calendar takes 公历, 农历 or 农历(闰月) (solar, lunar, lunar-leap)");
     calendar::NamingForm form = opts.form;
+    // The surname box (Text9) keeps two characters, like the name test's boxes.
+    form.surname = boxText(form.surname);
     form.sex = *sex;
     form.calendar = *cal;
     // "双字名" is selected when the pane opens.

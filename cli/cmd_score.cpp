@@ -7,7 +7,6 @@
 #include "naming/utf8.h"
 
 #include <cstdio>
-#include <fstream>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -220,37 +219,35 @@ std::string sanitizeUtf8(std::string_view text)
     return out;
 }
 
+// The refusal of a field that holds a NUL byte: no box of the panel can hold one, so the
+// box's own message for a character it does not take (sex and calendar are lists, where
+// such a text is an option nobody chose).
+std::string_view nulRefusal(const std::vector<std::string_view>& fields)
+{
+    static constexpr std::string_view kBoxMessages[] = {
+        "姓只能输入中文",     "名只能输入中文",    "", "", "年份只能输入数字！", "月份只能输入数字！",
+        "日期只能输入数字！", "时辰只能输入数字！"};
+    for (size_t i = 0; i < fields.size() && i < std::size(kBoxMessages); ++i)
+        if (!kBoxMessages[i].empty() && fields[i].find('\0') != std::string_view::npos)
+            return kBoxMessages[i];
+    return {};
+}
+
 int runBatch(const std::string& path)
 {
-    std::istream* in = &std::cin;
-    std::ifstream file;
-    if (path != "-") {
-        file.open(path, std::ios::binary);
-        if (!file) {
-            std::cerr << "xingming-cli: cannot read " << path << '\n';
-            return kExitUsage;
-        }
-        in = &file;
-    }
-    std::string line, out;
-    out.reserve(1 << 16);
-    while (std::getline(*in, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
+    return forEachLine(path, [](const std::string& line, std::string& out) {
         const std::string clean = sanitizeUtf8(line);
-        const naming::NameTestOutcome res = naming::runNameTest(formFromFields(splitTabs(clean)));
+        const std::vector<std::string_view> fields = splitTabs(clean);
+        if (const std::string_view refusal = nulRefusal(fields); !refusal.empty()) {
+            writeErrorJson(out, refusal);
+            return;
+        }
+        const naming::NameTestOutcome res = naming::runNameTest(formFromFields(fields));
         if (res.report)
             writeScoreJson(out, *res.report);
         else
             writeErrorJson(out, res.message);
-        out.push_back('\n');
-        if (out.size() > (1 << 16) - 4096) {
-            std::fwrite(out.data(), 1, out.size(), stdout);
-            out.clear();
-        }
-    }
-    std::fwrite(out.data(), 1, out.size(), stdout);
-    return kExitOk;
+    });
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <ctime>
 
 namespace xingming::site {
 
@@ -134,6 +135,11 @@ HeadParse parseRequestHead(std::string_view buffer)
                 return fail(400, "Content-Length 不止一个且互不相同");
             haveLength = true;
             p.head.contentLength = n;
+        } else if (equalsIgnoreCase(name, "Host")) {
+            if (p.head.hasHost)
+                return fail(400, "Host 不止一个");
+            p.head.hasHost = true;
+            p.head.host = std::string(value);
         } else if (equalsIgnoreCase(name, "Transfer-Encoding")) {
             return fail(501, "不支持 Transfer-Encoding");
         } else if (equalsIgnoreCase(name, "Connection")) {
@@ -146,6 +152,39 @@ HeadParse parseRequestHead(std::string_view buffer)
     p.head.keepAlive = !close && (p.head.minorVersion == 1 || keepAlive);
     p.status = HeadStatus::Complete;
     return p;
+}
+
+int checkHost(const RequestHead& head, std::uint16_t port)
+{
+    const std::string portText = std::to_string(port);
+    const auto ours = [&](std::string_view authority) {
+        for (std::string_view name : {std::string_view("127.0.0.1"), std::string_view("localhost")}) {
+            if (authority.size() < name.size() || !equalsIgnoreCase(authority.substr(0, name.size()), name))
+                continue;
+            const std::string_view rest = authority.substr(name.size());
+            if ((rest.empty() && port == 80) || (rest.size() > 1 && rest[0] == ':' && rest.substr(1) == portText))
+                return true;
+        }
+        return false;
+    };
+    const std::string_view target = head.target;
+    if (target.size() >= 7 && equalsIgnoreCase(target.substr(0, 7), "http://")) {
+        const std::string_view rest = target.substr(7);
+        if (!ours(rest.substr(0, rest.find_first_of("/?#"))))
+            return 421;
+    }
+    if (!head.hasHost)
+        return head.minorVersion == 1 ? 400 : 0;
+    return ours(head.host) ? 0 : 421;
+}
+
+std::string httpDate(std::time_t t)
+{
+    std::tm tm{};
+    gmtime_r(&t, &tm);
+    char text[40];
+    const size_t n = std::strftime(text, sizeof text, "%a, %d %b %Y %H:%M:%S GMT", &tm);
+    return std::string(text, n);
 }
 
 std::string_view reasonPhrase(int status)
@@ -165,6 +204,8 @@ std::string_view reasonPhrase(int status)
         return "Content Too Large";
     case 414:
         return "URI Too Long";
+    case 421:
+        return "Misdirected Request";
     case 431:
         return "Request Header Fields Too Large";
     case 500:
@@ -180,7 +221,7 @@ std::string_view reasonPhrase(int status)
     }
 }
 
-std::string serializeResponse(const Response& r, bool headOnly, bool keepAlive)
+std::string serializeResponse(const Response& r, bool headOnly, bool keepAlive, std::string_view date)
 {
     std::string out;
     out.reserve(r.body.size() + 512);
@@ -188,6 +229,8 @@ std::string serializeResponse(const Response& r, bool headOnly, bool keepAlive)
     out += std::to_string(r.status);
     out += ' ';
     out += reasonPhrase(r.status);
+    out += "\r\nDate: ";
+    out += date;
     out += "\r\nContent-Type: ";
     out += r.contentType;
     out += "\r\nContent-Length: ";

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <ctime>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -19,6 +21,8 @@ struct RequestHead {
     int minorVersion = 1;  // HTTP/1.0 or HTTP/1.1
     bool keepAlive = true; // after the response, the connection stays open
     std::size_t contentLength = 0;
+    bool hasHost = false; // a Host field was sent
+    std::string host;     // its value
 };
 
 enum class HeadStatus {
@@ -38,8 +42,16 @@ struct HeadParse {
 // Reads the head at the start of buffer. Refuses a head longer than kMaxRequestBytes
 // (414 when even the request line does not end within it, 431 otherwise), a body that
 // would make the request longer (413), a malformed request line or field (400), a
-// version other than HTTP/1.0 and 1.1 (505) and a transfer coding (501).
+// version other than HTTP/1.0 and 1.1 (505), a transfer coding (501) and a second Host
+// field (400).
 HeadParse parseRequestHead(std::string_view buffer);
+
+// The Host check that keeps pages of other sites out (DNS rebinding): a request must name
+// this server by its loopback address or "localhost" and its port ("127.0.0.1:PORT",
+// "localhost:PORT"; without the port only when it is 80), in the Host field and in an
+// absolute-form target alike. 0 when it does; 400 for an HTTP/1.1 request without Host;
+// 421 for any other name.
+int checkHost(const RequestHead& head, std::uint16_t port);
 
 struct Response {
     int status = 200;
@@ -51,8 +63,11 @@ struct Response {
 // The reason phrase of a status code ("Not Found").
 std::string_view reasonPhrase(int status);
 
-// The bytes of a response: status line, fields (Content-Length always, the security
+// A time as an HTTP date, "Tue, 08 Dec 2026 04:15:12 GMT".
+std::string httpDate(std::time_t t);
+
+// The bytes of a response: status line, fields (Date, Content-Length always, the security
 // fields of the site, Connection), and the body unless headOnly (HEAD).
-std::string serializeResponse(const Response& r, bool headOnly, bool keepAlive);
+std::string serializeResponse(const Response& r, bool headOnly, bool keepAlive, std::string_view date);
 
 } // namespace xingming::site

@@ -161,7 +161,7 @@ std::string anchor(std::string_view href, std::string_view text)
 // Reads the parameters of one page and gathers what is wrong with them.
 class Params {
 public:
-    explicit Params(const std::vector<QueryParam>& q) : m_q(q) {}
+    explicit Params(const std::vector<QueryParam>& q) : m_q(q), m_encoding(queryEncoding(q)) {}
 
     // The decoded text of key; nullopt when it is missing or cannot be read (noted unless
     // the key is optional and missing).
@@ -174,7 +174,7 @@ public:
             return std::nullopt;
         }
         std::string why;
-        std::optional<DecodedText> t = decodeText(*raw, &why);
+        std::optional<DecodedText> t = decodeText(*raw, m_encoding, &why);
         if (!t) {
             problems.push_back("参数 " + std::string(key) + "（" + std::string(label) + "）的文字" + why);
             return std::nullopt;
@@ -213,6 +213,7 @@ public:
 
 private:
     const std::vector<QueryParam>& m_q;
+    QueryEncoding m_encoding;
 };
 
 // A decimal number, all of the text.
@@ -550,7 +551,7 @@ Response homePage(const std::vector<QueryParam>& q)
     // A surname handed over by the surname page fills the form; anything unreadable is ignored.
     std::string xing;
     if (const std::string* raw = findParam(q, "xing")) {
-        if (std::optional<DecodedText> t = decodeText(*raw); t && naming::decodeUtf8(t->utf8).size() <= 2)
+        if (std::optional<DecodedText> t = decodeText(*raw, queryEncoding(q)); t && naming::decodeUtf8(t->utf8).size() <= 2)
             xing = t->utf8;
     }
     std::string body = "<h1>姓名测试与取名</h1>\n<p>这是本程序自带的网页，由本机上的程序提供。"

@@ -1,7 +1,5 @@
 #include "site/query.h"
 
-#include "calendar/namingrequest.h"
-#include "naming/chartable.h"
 #include "naming/utf8.h"
 
 #include <iconv.h>
@@ -62,13 +60,8 @@ bool hasControl(const std::u32string& text)
     return false;
 }
 
-bool allInTable(const std::u32string& text)
-{
-    for (char32_t c : text)
-        if (naming::charPosition(c) == 0)
-            return false;
-    return true;
-}
+// The value of the naming request's button, "到下一步" in GBK: the mark of its GBK address.
+constexpr std::string_view kNamingButtonGbk = "\xB5\xBD\xCF\xC2\xD2\xBB\xB2\xBD";
 
 } // namespace
 
@@ -133,7 +126,13 @@ std::optional<std::string> gb18030ToUtf8(std::string_view bytes)
     return out;
 }
 
-std::optional<DecodedText> decodeText(std::string_view bytes, std::string* error)
+QueryEncoding queryEncoding(const std::vector<QueryParam>& params)
+{
+    const std::string* button = findParam(params, "btnAdd");
+    return button && *button == kNamingButtonGbk ? QueryEncoding::Gbk : QueryEncoding::Unknown;
+}
+
+std::optional<DecodedText> decodeText(std::string_view bytes, QueryEncoding declared, std::string* error)
 {
     const auto fail = [error](const char* why) {
         if (error)
@@ -144,26 +143,15 @@ std::optional<DecodedText> decodeText(std::string_view bytes, std::string* error
     if (allAscii(bytes)) {
         t.utf8 = std::string(bytes);
         t.encoding = TextEncoding::Ascii;
+    } else if (declared == QueryEncoding::Unknown && naming::isValidUtf8(bytes)) {
+        t.utf8 = std::string(bytes);
+        t.encoding = TextEncoding::Utf8;
+    } else if (std::optional<std::string> gbk = gb18030ToUtf8(bytes)) {
+        t.utf8 = std::move(*gbk);
+        t.encoding = TextEncoding::Gbk;
     } else {
-        std::optional<std::string> gbk = gb18030ToUtf8(bytes);
-        const bool utf8 = naming::isValidUtf8(bytes);
-        if (!gbk && !utf8)
-            return fail("既不是有效的 GBK 编码，也不是有效的 UTF-8 编码");
-        bool takeUtf8 = !gbk;
-        if (gbk && utf8) {
-            const std::u32string g = naming::decodeUtf8(*gbk);
-            const std::u32string u = naming::decodeUtf8(bytes);
-            const bool gIn = allInTable(g);
-            const bool uIn = allInTable(u);
-            takeUtf8 = uIn != gIn ? uIn : u.size() < g.size();
-        }
-        if (takeUtf8) {
-            t.utf8 = std::string(bytes);
-            t.encoding = TextEncoding::Utf8;
-        } else {
-            t.utf8 = std::move(*gbk);
-            t.encoding = TextEncoding::Gbk;
-        }
+        return fail(declared == QueryEncoding::Gbk ? "不是有效的 GBK 编码"
+                                                   : "既不是有效的 GBK 编码，也不是有效的 UTF-8 编码");
     }
     if (hasControl(naming::decodeUtf8(t.utf8)))
         return fail("含有控制字符");
@@ -208,7 +196,21 @@ std::string htmlEscape(std::string_view raw)
 
 std::string queryValue(std::string_view utf8)
 {
-    return calendar::gbkPercentEncode(utf8);
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    out.reserve(utf8.size() * 3);
+    for (char c : utf8) {
+        const auto u = static_cast<unsigned char>(c);
+        if ((u >= '0' && u <= '9') || (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z') || c == '-' || c == '_' ||
+            c == '.' || c == '~') {
+            out.push_back(c);
+        } else {
+            out += '%';
+            out += kHex[u >> 4];
+            out += kHex[u & 15];
+        }
+    }
+    return out;
 }
 
 } // namespace xingming::site

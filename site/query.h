@@ -34,18 +34,23 @@ struct DecodedText {
     TextEncoding encoding = TextEncoding::Ascii;
 };
 
-// The text of decoded value bytes. The naming request sends its values in GBK, while a
-// browser sends the characters of an address it was given as text in UTF-8, so:
-//  1. bytes that are all ASCII are the text itself;
-//  2. otherwise the bytes are read as GBK (in its GB18030 extent) and as UTF-8, each
-//     strictly; when only one reading is well-formed it is taken;
-//  3. when both are, the reading whose characters all stand in the character table wins;
-//     if that does not decide, the reading with fewer characters (a UTF-8 Chinese text
-//     read as GBK falls apart into more, stranger characters); if still even, GBK;
-//  4. a text with a control character (C0, DEL or C1) is refused like ill-formed bytes.
-// nullopt when neither reading is well-formed or the text holds a control character;
+// The encoding a query declares. The program's naming address is written in GBK and says
+// so by its fixed button value (btnAdd, "到下一步" in GBK); any other query says nothing,
+// and its values are read by the rule of decodeText.
+enum class QueryEncoding { Unknown, Gbk };
+QueryEncoding queryEncoding(const std::vector<QueryParam>& params);
+
+// The text of decoded value bytes.
+//  - In a query declared GBK, the bytes are read as GBK (in its GB18030 extent), strictly.
+//  - Otherwise: bytes that are well-formed UTF-8 (all ASCII included) are read as UTF-8,
+//    always; only bytes that are not are read as GBK. So no UTF-8 text is ever taken for
+//    other characters, whatever GBK would make of its bytes; browsers send the addresses
+//    they are given as text in UTF-8, and this site writes its own links so.
+//  - A text with a control character (C0, DEL or C1) is refused like ill-formed bytes.
+// nullopt when the bytes are no well-formed text or the text holds a control character;
 // error (when given) then says which.
-std::optional<DecodedText> decodeText(std::string_view bytes, std::string* error = nullptr);
+std::optional<DecodedText> decodeText(std::string_view bytes, QueryEncoding declared = QueryEncoding::Unknown,
+                                      std::string* error = nullptr);
 
 // The GB18030 reading of bytes as UTF-8; nullopt when they are not well-formed GB18030.
 std::optional<std::string> gb18030ToUtf8(std::string_view bytes);
@@ -54,8 +59,8 @@ std::optional<std::string> gb18030ToUtf8(std::string_view bytes);
 // become references, and bytes that are no well-formed UTF-8 become U+FFFD.
 std::string htmlEscape(std::string_view text);
 
-// Percent-encoding of UTF-8 text for a query value in this site's own links: GBK like
-// the naming request, so every link reads back unambiguously.
+// Percent-encoding of UTF-8 text for a query value in this site's own links: UTF-8, which
+// decodeText always reads back as the same text.
 std::string queryValue(std::string_view utf8);
 
 } // namespace xingming::site

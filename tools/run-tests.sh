@@ -29,3 +29,9 @@ if [ "$(id -u)" = 0 ] && command -v dpkg-deb >/dev/null; then
       --year 1990 --month 5 --day 17 --hour 18 --json | grep -q '"score_text":"80.5"'
   echo "package: 1 passed, 0 failed"
 fi
+
+# Fuzzing: every libFuzzer target (the byte parsers of the site, the core entry points)
+# for a bounded time from the committed corpus; FUZZ_SECONDS=0 leaves it out.
+if [ "${FUZZ_SECONDS:-30}" != 0 ] && command -v clang++ >/dev/null; then
+  FUZZ_SECONDS=${FUZZ_SECONDS:-30} tools/run-fuzz.sh
+fi

@@ -99,6 +99,7 @@ TEST(RequestHead, Refused)
                      "b\r\n\r\n"),
          400},
         {"control in target", std::string("GET /a\x7F HTTP/1.1\r\n\r\n"), 400},
+        {"two hosts", "GET / HTTP/1.1\r\nHost: 127.0.0.1:8080\r\nHost: evil.example\r\n\r\n", 400},
         {"garbage", std::string("\x16\x03\x01\x02\x00\x01\x00\x01\xfc\r\n\r\n", 14), 400},
     };
     for (const Row& r : rows) {
@@ -121,8 +122,9 @@ TEST(Response, Serialized)
     r.status = 405;
     r.headers.emplace_back("Allow", "GET, HEAD");
     r.body = "<p>页</p>";
-    const std::string get = serializeResponse(r, false, true);
+    const std::string get = serializeResponse(r, false, true, "Tue, 08 Dec 2026 04:15:12 GMT");
     EXPECT_TRUE(get.starts_with("HTTP/1.1 405 Method Not Allowed\r\n"));
+    EXPECT_NE(get.find("\r\nDate: Tue, 08 Dec 2026 04:15:12 GMT\r\n"), std::string::npos);
     EXPECT_NE(get.find("\r\nContent-Type: text/html; charset=utf-8\r\n"), std::string::npos);
     EXPECT_NE(get.find("\r\nContent-Length: " + std::to_string(r.body.size()) + "\r\n"), std::string::npos);
     EXPECT_NE(get.find("\r\nAllow: GET, HEAD\r\n"), std::string::npos);
@@ -130,10 +132,56 @@ TEST(Response, Serialized)
     EXPECT_NE(get.find("\r\nConnection: keep-alive\r\n\r\n"), std::string::npos);
     EXPECT_TRUE(get.ends_with("\r\n\r\n" + r.body));
     // HEAD: the same fields, Content-Length of the body it leaves out.
-    const std::string head = serializeResponse(r, true, false);
+    const std::string head = serializeResponse(r, true, false, httpDate(0));
     EXPECT_TRUE(head.ends_with("\r\nConnection: close\r\n\r\n"));
     EXPECT_EQ(head.find("<p>"), std::string::npos);
     EXPECT_NE(head.find("\r\nContent-Length: " + std::to_string(r.body.size()) + "\r\n"), std::string::npos);
-    for (int status : {200, 400, 404, 405, 408, 413, 414, 431, 500, 501, 503, 505})
+    for (int status : {200, 400, 404, 405, 408, 413, 414, 421, 431, 500, 501, 503, 505})
         EXPECT_NE(reasonPhrase(status), "Unknown") << status;
+}
+
+TEST(Response, HttpDate)
+{
+    EXPECT_EQ(httpDate(0), "Thu, 01 Jan 1970 00:00:00 GMT");
+    EXPECT_EQ(httpDate(784111777), "Sun, 06 Nov 1994 08:49:37 GMT"); // the example of RFC 9110
+}
+
+TEST(RequestHead, HostNamesThisServer)
+{
+    // Only the loopback address and "localhost" with this server's port name it; any other
+    // name is a page elsewhere reaching in by a name that resolves here (DNS rebinding).
+    struct Row {
+        const char* label;
+        std::string head;
+        std::uint16_t port;
+        int status;
+    };
+    const Row rows[] = {
+        {"address and port", "GET / HTTP/1.1\r\nHost: 127.0.0.1:8080\r\n\r\n", 8080, 0},
+        {"localhost", "GET / HTTP/1.1\r\nHost: localhost:8080\r\n\r\n", 8080, 0},
+        {"localhost in capitals", "GET / HTTP/1.1\r\nHost: LocalHost:8080\r\n\r\n", 8080, 0},
+        {"port 80 may be left out", "GET / HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n", 80, 0},
+        {"1.0 without host", "GET / HTTP/1.0\r\n\r\n", 8080, 0},
+        {"absolute form", "GET http://127.0.0.1:8080/a HTTP/1.1\r\nHost: 127.0.0.1:8080\r\n\r\n", 8080, 0},
+        {"1.1 without host", "GET / HTTP/1.1\r\n\r\n", 8080, 400},
+        {"another port", "GET / HTTP/1.1\r\nHost: 127.0.0.1:8081\r\n\r\n", 8080, 421},
+        {"port left out", "GET / HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n", 8080, 421},
+        {"rebinding name", "GET / HTTP/1.1\r\nHost: evil.example:8080\r\n\r\n", 8080, 421},
+        {"name ending like ours", "GET / HTTP/1.1\r\nHost: x127.0.0.1:8080\r\n\r\n", 8080, 421},
+        {"name beginning like ours", "GET / HTTP/1.1\r\nHost: 127.0.0.1.evil.example:8080\r\n\r\n", 8080, 421},
+        {"port with more", "GET / HTTP/1.1\r\nHost: 127.0.0.1:80801\r\n\r\n", 8080, 421},
+        {"empty port", "GET / HTTP/1.1\r\nHost: 127.0.0.1:\r\n\r\n", 80, 421},
+        {"other loopback address", "GET / HTTP/1.1\r\nHost: 127.0.0.2:8080\r\n\r\n", 8080, 421},
+        {"ipv6 loopback, not listened on", "GET / HTTP/1.1\r\nHost: [::1]:8080\r\n\r\n", 8080, 421},
+        {"empty host", "GET / HTTP/1.1\r\nHost:\r\n\r\n", 8080, 421},
+        {"absolute form elsewhere", "GET http://evil.example:8080/ HTTP/1.1\r\nHost: 127.0.0.1:8080\r\n\r\n", 8080,
+         421},
+        {"absolute form, 1.0", "GET http://evil.example/ HTTP/1.0\r\n\r\n", 80, 421},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.label);
+        const HeadParse p = parseRequestHead(r.head);
+        ASSERT_EQ(p.status, HeadStatus::Complete) << p.error;
+        EXPECT_EQ(checkHost(p.head, r.port), r.status);
+    }
 }

@@ -64,6 +64,9 @@ public:
 
     bool connected() const { return m_fd >= 0; }
 
+    // Half-closes: the server sees the end of what this client sends.
+    void shutdownSending() { ::shutdown(m_fd, SHUT_WR); }
+
     bool sendRaw(std::string_view bytes)
     {
         while (!bytes.empty()) {

@@ -2,6 +2,7 @@
 // refusals with what they say, escaping of everything a request brings, and pages that
 // stay whole for any address.
 #include "site/pages.h"
+#include "site/query.h"
 
 #include "calendar/namingrequest.h"
 #include "naming/nametest.h"
@@ -129,8 +130,8 @@ TEST(NamingPage, ListsTheEnginesNamesWithTheirScores)
     size_t pos = 0;
     for (const auto& s : res.names) {
         const auto g = xingming::naming::splitCharacters(s.given, 2);
-        const std::string link = "<a href=\"/chaname.asp?zi=" + gbkPercentEncode(g[0]) +
-                                 "&amp;xing=" + gbkPercentEncode("王") + "&amp;sex=" + gbkPercentEncode("男") + "\">" +
+        const std::string link = "<a href=\"/chaname.asp?zi=" + queryValue(g[0]) + "&amp;xing=" + queryValue("王") +
+                                 "&amp;sex=" + queryValue("男") + "\">" +
                                  g[0] + "</a>";
         pos = r.body.find(link, pos);
         ASSERT_NE(pos, std::string::npos) << s.given;
@@ -259,8 +260,9 @@ TEST(SurnamePage, StrokesElementsAndTiange)
 
 TEST(CharacterPage, FactsAndNames)
 {
-    const Response r = get("/chaname.asp?zi=" + gbkPercentEncode("明") + "&xing=" + gbkPercentEncode("李") +
-                           "&sex=" + gbkPercentEncode("女"));
+    // The site's own links, in UTF-8 (女 in GBK, C5AE, is also UTF-8, so GBK is no choice here).
+    const Response r =
+        get("/chaname.asp?zi=" + queryValue("明") + "&xing=" + queryValue("李") + "&sex=" + queryValue("女"));
     ASSERT_EQ(r.status, 200);
     EXPECT_NE(r.body.find("8 划"), std::string::npos);
     EXPECT_NE(r.body.find("<span class=\"e e4\">水</span>"), std::string::npos);
@@ -365,4 +367,18 @@ TEST(Pages, AnyAddressGivesAWholePage)
         ASSERT_TRUE(xingming::naming::isValidUtf8(r.body)) << target;
         ASSERT_TRUE(r.body.ends_with("</html>\n")) << target;
     }
+}
+
+TEST(Pages, Utf8AddressesAreNeverReadAsGbk)
+{
+    // 㨿尡 in UTF-8 are also the GBK bytes of 悒垮啊; the page is about 㨿尡.
+    const Response rare = get("/xingshow.asp?biaoti=%E3%A8%BF%E5%B0%A1");
+    ASSERT_EQ(rare.status, 200);
+    EXPECT_NE(rare.body.find("㨿尡"), std::string::npos);
+    EXPECT_EQ(rare.body.find("悒垮"), std::string::npos);
+    // The program's naming address says it is GBK: 牛 (C5A3) and 女 (C5AE) would also be
+    // UTF-8, and are still read as GBK there.
+    const Response naming = get(xingming::calendar::namingQuery("牛", "女", {"1990", "5", "17", "18"}, true));
+    ASSERT_EQ(naming.status, 200) << naming.body.substr(0, 2000);
+    EXPECT_NE(naming.body.find("牛"), std::string::npos);
 }

@@ -7,6 +7,7 @@
 #include "calendar/namingrequest.h"
 
 #include "httpclient.h"
+#include "threadedserver.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -17,13 +18,16 @@
 #include <ifaddrs.h>
 
 #include <chrono>
+#include <condition_variable>
 #include <future>
+#include <mutex>
 #include <regex>
 #include <stdexcept>
 #include <thread>
 
 using namespace xingming::site;
 using sitetest::Client;
+using sitetest::ThreadedServer;
 
 namespace {
 
@@ -99,7 +103,7 @@ TEST(VendorSite, PipelinedRequestsAnsweredInOrder)
     const std::vector<std::string> targets = {kNaming, "/contact.html", "/x", "/chaname.asp?zi=%CD%F5", "/"};
     std::string all;
     for (const std::string& t : targets)
-        all += "GET " + t + " HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n";
+        all += "GET " + t + " HTTP/1.1\r\nHost: 127.0.0.1:" + std::to_string(sitePort()) + "\r\n\r\n";
     ASSERT_TRUE(c.sendRaw(all));
     for (const std::string& t : targets) {
         const auto r = c.readReply();
@@ -112,7 +116,7 @@ TEST(VendorSite, RequestsSentInPieces)
 {
     Client c(sitePort());
     ASSERT_TRUE(c.connectTo());
-    const std::string req = "GET /huodong.html HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n";
+    const std::string req = "GET /huodong.html HTTP/1.1\r\nHost: 127.0.0.1:" + std::to_string(sitePort()) + "\r\n\r\n";
     for (char ch : req) {
         ASSERT_TRUE(c.sendRaw(std::string(1, ch)));
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
@@ -131,9 +135,14 @@ TEST(VendorSite, FaultsAreAnsweredAndClosed)
         bool closes;
     };
     const std::string huge(10000, 'a');
+    const std::string host = "Host: 127.0.0.1:" + std::to_string(sitePort()) + "\r\n";
     const Row rows[] = {
-        {"post", "POST /contact.html HTTP/1.1\r\nContent-Length: 5\r\n\r\nhello", 405, false},
-        {"delete", "DELETE / HTTP/1.1\r\n\r\n", 405, false},
+        {"post", "POST /contact.html HTTP/1.1\r\n" + host + "Content-Length: 5\r\n\r\nhello", 405, false},
+        {"delete", "DELETE / HTTP/1.1\r\n" + host + "\r\n", 405, false},
+        {"localhost", "GET / HTTP/1.1\r\nHost: localhost:" + std::to_string(sitePort()) + "\r\n\r\n", 200, false},
+        {"no host", "GET / HTTP/1.1\r\n\r\n", 400, true},
+        {"rebound name", "GET / HTTP/1.1\r\nHost: evil.example:" + std::to_string(sitePort()) + "\r\n\r\n", 421, true},
+        {"another port", "GET / HTTP/1.1\r\nHost: 127.0.0.1:1\r\n\r\n", 421, true},
         {"long target", "GET /" + huge + " HTTP/1.1\r\n\r\n", 414, true},
         {"long header", "GET / HTTP/1.1\r\nCookie: " + huge + "\r\n\r\n", 431, true},
         {"big body", "POST / HTTP/1.1\r\nContent-Length: 100000\r\n\r\n" + huge, 413, true},
@@ -141,7 +150,7 @@ TEST(VendorSite, FaultsAreAnsweredAndClosed)
         {"garbage", "\x16\x03\x01 hello\r\n\r\n", 400, true},
         {"http/2 preface", "PRI * HTTP/2.0\r\n\r\nSM\r\n\r\n", 505, true},
         {"1.0 closes", "GET /contact.html HTTP/1.0\r\n\r\n", 200, true},
-        {"asked to close", "GET /contact.html HTTP/1.1\r\nConnection: close\r\n\r\n", 200, true},
+        {"asked to close", "GET /contact.html HTTP/1.1\r\n" + host + "Connection: close\r\n\r\n", 200, true},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.label);
@@ -152,6 +161,9 @@ TEST(VendorSite, FaultsAreAnsweredAndClosed)
         ASSERT_TRUE(reply);
         EXPECT_EQ(reply->status, r.status);
         EXPECT_EQ(reply->closed, r.closes);
+        ASSERT_TRUE(reply->headers.count("date"));
+        EXPECT_TRUE(std::regex_match(reply->headers.at("date"),
+                                     std::regex("[A-Z][a-z]{2}, [0-9]{2} [A-Z][a-z]{2} 20[0-9]{2} [0-9:]{8} GMT")));
         if (r.status == 405) {
             EXPECT_EQ(reply->headers.at("allow"), "GET, HEAD");
         }
@@ -190,35 +202,6 @@ TEST(VendorSite, ListensOnLoopbackOnly)
 
 namespace {
 
-// A server of its own on a thread of its own, for the limits that the program-wide site
-// shares with other tests.
-class ThreadedServer {
-public:
-    ThreadedServer(RequestHandler handler, int idleMs = HttpServer::kIdleTimeoutMs)
-    {
-        std::promise<quint16> ready;
-        m_thread = QThread::create([&ready, handler = std::move(handler), idleMs] {
-            HttpServer server(handler);
-            server.setIdleTimeout(idleMs);
-            ready.set_value(server.listen(0) ? server.port() : 0);
-            QEventLoop loop;
-            loop.exec();
-        });
-        m_thread->start();
-        port = ready.get_future().get();
-    }
-    ~ThreadedServer()
-    {
-        m_thread->quit();
-        m_thread->wait();
-        delete m_thread;
-    }
-    quint16 port = 0;
-
-private:
-    QThread* m_thread = nullptr;
-};
-
 Response plain(std::string_view, std::string_view target)
 {
     if (target == "/boom")
@@ -246,7 +229,10 @@ TEST(HttpServer, AHandlerThatThrowsGives500)
 
 TEST(HttpServer, IdleAndHalfSentRequestsAreClosed)
 {
-    ThreadedServer s(plain, 300);
+    ServerLimits limits;
+    limits.idleTimeoutMs = 300;
+    limits.headTimeoutMs = 300;
+    ThreadedServer s(plain, limits);
     Client idle(s.port), half(s.port);
     ASSERT_TRUE(idle.connectTo());
     ASSERT_TRUE(half.connectTo());
@@ -258,21 +244,65 @@ TEST(HttpServer, IdleAndHalfSentRequestsAreClosed)
     EXPECT_TRUE(idle.waitForClose()) << "an idle connection is closed without a word";
 }
 
+namespace {
+
+// Pages of "/hold" are built only once the gate opens, so their connections stay busy.
+class Gate {
+public:
+    Response handle(std::string_view method, std::string_view target)
+    {
+        if (target == "/hold") {
+            std::unique_lock lock(m_mutex);
+            m_changed.wait(lock, [this] { return m_open; });
+        }
+        return plain(method, target);
+    }
+    void open()
+    {
+        std::lock_guard lock(m_mutex);
+        m_open = true;
+        m_changed.notify_all();
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    bool m_open = false;
+};
+
+// Opens n connections whose requests wait at the gate: none of them may be closed to make room.
+std::vector<std::unique_ptr<Client>> holdConnections(quint16 port, int n)
+{
+    std::vector<std::unique_ptr<Client>> open;
+    for (int i = 0; i < n; ++i) {
+        open.push_back(std::make_unique<Client>(port));
+        EXPECT_TRUE(open.back()->connectTo());
+        EXPECT_TRUE(open.back()->sendRaw("GET /hold HTTP/1.1\r\nHost: 127.0.0.1:" + std::to_string(port) + "\r\n\r\n"));
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(100)); // the server has read them
+    return open;
+}
+
+} // namespace
+
 TEST(HttpServer, TooManyConnectionsGet503)
 {
-    ThreadedServer s(plain);
-    std::vector<std::unique_ptr<Client>> open;
-    for (int i = 0; i < HttpServer::kMaxConnections; ++i) {
-        open.push_back(std::make_unique<Client>(s.port));
-        ASSERT_TRUE(open.back()->connectTo());
-        ASSERT_TRUE(open.back()->get("/")) << i; // the server has taken it on
-    }
+    Gate gate;
+    ThreadedServer s([&gate](std::string_view m, std::string_view t) { return gate.handle(m, t); });
+    auto open = holdConnections(s.port, HttpServer::kMaxConnections);
+    // The newcomer's request is read, then refused in the open, with a time to come back.
     Client extra(s.port);
     ASSERT_TRUE(extra.connectTo());
-    const auto r = extra.readReply();
+    const auto r = extra.get("/");
     ASSERT_TRUE(r);
     EXPECT_EQ(r->status, 503);
-    // Once one closes, there is room again.
+    EXPECT_EQ(r->headers.at("retry-after"), "1");
+    EXPECT_TRUE(r->closed);
+    EXPECT_TRUE(extra.waitForClose());
+    // Once they are answered, there is room again.
+    gate.open();
+    for (auto& c : open)
+        EXPECT_EQ(c->readReply().value_or(sitetest::Reply{}).status, 200);
     open.front()->disconnect();
     bool served = false;
     for (int attempt = 0; attempt < 50 && !served; ++attempt) {
@@ -282,6 +312,32 @@ TEST(HttpServer, TooManyConnectionsGet503)
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
     EXPECT_TRUE(served);
+}
+
+TEST(HttpServer, ClosedConnectionsLeaveRoom)
+{
+    // Connections that have closed, by the client or after Connection: close, count no more.
+    Gate gate;
+    ThreadedServer s([&gate](std::string_view m, std::string_view t) { return gate.handle(m, t); });
+    gate.open();
+    for (int round = 0; round < 3; ++round) {
+        auto open = holdConnections(s.port, HttpServer::kMaxConnections - 1);
+        for (auto& c : open)
+            c->disconnect();
+        std::this_thread::sleep_for(std::chrono::milliseconds(100)); // the server sees them go
+        for (int i = 0; i < HttpServer::kMaxConnections; ++i) {
+            Client c(s.port);
+            ASSERT_TRUE(c.connectTo());
+            ASSERT_TRUE(c.sendRaw("GET / HTTP/1.1\r\nHost: 127.0.0.1:" + std::to_string(s.port) +
+                                  "\r\nConnection: close\r\n\r\n"));
+            const auto r = c.readReply();
+            ASSERT_TRUE(r) << round << " " << i;
+            ASSERT_EQ(r->status, 200) << round << " " << i;
+        }
+    }
+    auto open = holdConnections(s.port, HttpServer::kMaxConnections);
+    for (auto& c : open)
+        EXPECT_EQ(c->readReply().value_or(sitetest::Reply{}).status, 200);
 }
 
 TEST(VendorSite, StopsAndStartsAgain)
