@@ -353,8 +353,11 @@ class ProgramTest(unittest.TestCase):
 
     def tearDown(self):
         try:
-            if self.p.alive():
-                self.p.assert_alive()
+            # End the run as a user does, so that closing is checked too.
+            if self.p.alive() and self.p.find_window("姓名测试与取名") and not self.p.find_window("提示"):
+                self.p.activate("姓名测试与取名")
+                self.p.toolbar("退出登陆")
+                self.assertEqual(self.p.wait_exit(), 0)
             err = self.p.stderr()
             if err:
                 self.fail("the program wrote to standard error:\n" + err)
