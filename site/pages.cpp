@@ -551,7 +551,8 @@ Response homePage(const std::vector<QueryParam>& q)
     // A surname handed over by the surname page fills the form; anything unreadable is ignored.
     std::string xing;
     if (const std::string* raw = findParam(q, "xing")) {
-        if (std::optional<DecodedText> t = decodeText(*raw, queryEncoding(q)); t && naming::decodeUtf8(t->utf8).size() <= 2)
+        if (std::optional<DecodedText> t = decodeText(*raw, queryEncoding(q));
+            t && naming::decodeUtf8(t->utf8).size() <= 2)
             xing = t->utf8;
     }
     std::string body = "<h1>姓名测试与取名</h1>\n<p>这是本程序自带的网页，由本机上的程序提供。"

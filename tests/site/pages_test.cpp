@@ -131,8 +131,7 @@ TEST(NamingPage, ListsTheEnginesNamesWithTheirScores)
     for (const auto& s : res.names) {
         const auto g = xingming::naming::splitCharacters(s.given, 2);
         const std::string link = "<a href=\"/chaname.asp?zi=" + queryValue(g[0]) + "&amp;xing=" + queryValue("王") +
-                                 "&amp;sex=" + queryValue("男") + "\">" +
-                                 g[0] + "</a>";
+                                 "&amp;sex=" + queryValue("男") + "\">" + g[0] + "</a>";
         pos = r.body.find(link, pos);
         ASSERT_NE(pos, std::string::npos) << s.given;
         const size_t rowEnd = r.body.find("</tr>", pos);
