@@ -5,7 +5,6 @@
 #include "recordingboxes.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QTest>
 
 using namespace xingming::app;
@@ -74,23 +73,24 @@ private slots:
         QCOMPARE(wasRefused, refused);
     }
 
-    void pasteIsRefusedWithTheMessage()
+    // insert() is the road a paste, a drop and an input method's text take into the box.
+    void insertedTextIsRefusedWithTheMessage()
     {
         RecordingBoxes boxes;
         NameEdit box(QStringLiteral("姓只能输入中文"));
         box.setText(QStringLiteral("李"));
-        QApplication::clipboard()->setText(QStringLiteral("Hello World 123"));
-        box.paste();
+        box.insert(QStringLiteral("Hello World 123"));
         QCOMPARE(box.text(), QStringLiteral("李"));
-        QTRY_COMPARE(boxes.take(), QStringList{QStringLiteral("姓只能输入中文")});
+        QTRY_COMPARE(boxes.tips, QStringList{QStringLiteral("姓只能输入中文")});
+        box.insert(QStringLiteral("明玉"));
+        QCOMPARE(box.text(), QStringLiteral("李明"));
 
         DateCombo list(QStringLiteral("年份只能输入数字！"));
         list.fill(1930, 2030);
-        list.lineEdit()->paste();
+        list.lineEdit()->insert(QStringLiteral("19a0"));
         QCOMPARE(list.currentText(), QString());
         QTRY_COMPARE(boxes.warnings, QStringList{QStringLiteral("年份只能输入数字！")});
-        QApplication::clipboard()->setText(QStringLiteral("1990"));
-        list.lineEdit()->paste();
+        list.lineEdit()->insert(QStringLiteral("1990"));
         QCOMPARE(list.currentText(), QStringLiteral("1990"));
     }
 };

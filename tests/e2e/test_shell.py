@@ -137,7 +137,7 @@ class Shell(xm.ProgramTest):
         beside = []
         for a in self.p.find(window, "text"):
             ax, ay, aw, ah = xm.extents(a)
-            if ax > x and abs((ay + ah / 2) - (y + h / 2)) < 20:
+            if ax >= x + w - 4 and abs((ay + ah / 2) - (y + h / 2)) < 20:
                 beside.append((ax, a))
         assert beside, "no box beside %r" % caption
         return min(beside, key=lambda b: b[0])[1]
@@ -151,8 +151,9 @@ class Shell(xm.ProgramTest):
         xm.click(boy)
         xm.type_text("25")
         self.p.press(m, "开始预测缘份")
-        # Both birthdays given: no refusal, and the program goes on.
-        self.assertTrue(self.p.no_message(1.0))
+        verdict = subprocess.run([CLI, "match", "12", "25"], capture_output=True, text=True,
+                                 check=True).stdout.splitlines()[-1]
+        xm.wait_for("the verdict " + verdict, lambda: verdict in self.p.labels(m))
         self.p.screenshot(m, "fun-couplematch.png")
 
         xm.click(self.p.one(m, "page tab", "生男生女预测"))

@@ -338,6 +338,7 @@ class Program:
             return
         os.makedirs(SHOTS, exist_ok=True)
         x, y, w, h = extents(window)
+        xdo("mousemove", "--sync", 0, 0)  # no hover marks in the picture
         time.sleep(0.3)  # let the last paint reach the screen
         _run("import", "-window", "root", "-crop", "%dx%d+%d+%d" % (w, h, x, y), "+repage",
              os.path.join(SHOTS, file_name))
