@@ -6,10 +6,6 @@
 
 int main(int argc, char** argv)
 {
-    // The browser views share OpenGL resources with one application-wide context, which
-    // the browser engine wants announced before the application exists; the context
-    // itself is made only when the first page opens.
-    QApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     // No application display name: Qt would append it to every window title, and the
     // windows carry exactly their own titles (the notice dialog none at all).
