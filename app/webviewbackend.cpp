@@ -18,17 +18,14 @@ namespace xingming::app {
 
 namespace {
 
-// Where the plugin lives: beside the program in a build, in lib/xingming when installed,
-// and in the build tree for the tests.
+// Where the plugin lives: beside the program in a build (the window tests have a copy
+// beside them), in the installed library folder, found from the program's own folder.
 QStringList pluginCandidates()
 {
     const QString dir = QCoreApplication::applicationDirPath();
     const QString name = QStringLiteral("libxingming_webview.so");
-    QStringList places{dir + QLatin1Char('/') + name, dir + QStringLiteral("/../lib/xingming/") + name};
-#ifdef XINGMING_WEBVIEW_BUILD_PATH
-    places << QStringLiteral(XINGMING_WEBVIEW_BUILD_PATH);
-#endif
-    return places;
+    return {dir + QLatin1Char('/') + name,
+            QDir::cleanPath(dir + QStringLiteral("/" XINGMING_PLUGIN_RELDIR "/") + name)};
 }
 
 // The browser engine composes its pages with OpenGL contexts shared with one

@@ -12,7 +12,8 @@ namespace {
 
 using std::chrono::year_month_day;
 
-// The lunar table, ten lunar years a row. Nine entries are mended against the
+// The lunar table, ten lunar years a row. Source: the program's lunar table of 1899-2100
+// in its published seven-digit form (month bits, leap month, new-year date). Nine entries are mended against the
 // astronomical calendar, where the entry as first published gave wrong month lengths
 // (and for 1955, 2033, 2065, 2068 and 2078 left the last day before the next new year
 // outside every month): 1955 457137C (was 457037C), 1989 95700CE (93700CE),

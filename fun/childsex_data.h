@@ -1,4 +1,6 @@
 // Constant tables of the child-sex prediction (生男生女预测).
+// Source: the folk chart (清宫表) and the parity rules as the program fixes them; for
+// amusement only.
 #pragma once
 
 #include <array>

@@ -1,5 +1,9 @@
 // The character table, one row per Kangxi stroke run.
 //
+// Source: the program's own table of 7059 characters, stroke counts after the Kangxi
+// dictionary (康熙字典) and the element (五行) that naming tradition gives each character;
+// kept verbatim as it was drawn up, not derived from another data set.
+//
 // Each row gives the stroke count, the first and last 1-based position of the run, and
 // the run's characters in position order, cut into blocks of consecutive characters that
 // share one element: the element, a blank, the characters; blocks separated by " | ".

@@ -1,5 +1,7 @@
 // Basic luck (人格 with 地格) and success luck (人格 with 天格): one row per pair of
 // elements, element of 人格 first; each pair stands for its four luck keys.
+// Source: the traditional basic- and success-luck tables (基础运, 成功运) of the five-grid
+// method, ratings and points as the program fixes them.
 #pragma once
 
 #include <array>

@@ -1,5 +1,7 @@
 // The table of the 81 numbers (数理): title, rating for a man and for a woman, and the
 // plain text the report shows. The rated text is formed from these (see numbers81.cpp).
+// Source: the titles and ratings of the traditional 81-number table (八十一数理) of the
+// five-grid method (五格剖象法), as the program fixes them; the short texts are ours.
 #pragma once
 
 #include <array>

@@ -1,5 +1,7 @@
 // The 125 three-talents configurations: element of 天格, 人格 and 地格, and the
 // judgement the report shows under "对三才数理的影响"; each text ends in its rating.
+// Source: the ratings of the traditional three-talents table (三才配置) as the program
+// fixes them; the judgements are written for this program.
 #pragma once
 #include <array>
 #include <string_view>

@@ -1,5 +1,7 @@
 // Social luck: the character sketch for each pair of luck digits of 人格 and 外格,
 // shown under "对人际关系的影响"; each text ends in its rating.
+// Source: the ratings of the traditional social-luck table (人际关系) as the program fixes
+// them; the sketches are written for this program except the three fixed rows (11, 52, 1010).
 #pragma once
 #include <array>
 #include <string_view>

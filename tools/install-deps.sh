@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libcli11-dev
   clang libclang-rt-14-dev
-  qt6-base-dev qt6-webengine-dev qt6-httpserver-dev qt6-svg-dev libqt6svg6
+  qt6-base-dev qt6-webengine-dev qt6-svg-dev libqt6svg6
   fonts-noto-cjk xvfb xauth imagemagick dpkg-dev file
   # the end-to-end suite: a window manager, X input and selections, the accessibility bus
   openbox wmctrl xdotool xclip x11-xserver-utils x11-utils dbus at-spi2-core python3-pyatspi python3-xlib
