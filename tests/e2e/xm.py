@@ -299,6 +299,18 @@ class Program:
         subprocess.run(["wmctrl", "-i", "-a", ids[0]], check=True)
         time.sleep(0.3)
 
+    def close_by_title_bar(self, title):
+        """Clicks the close button at the right end of the window's title bar, which the
+        window manager draws (Openbox's default layout ends the bar with it)."""
+        pid = str(self.proc.pid)
+        ids = _run("xdotool", "search", "--all", "--onlyvisible", "--pid", pid, "--name", "^%s$" % title,
+                   check=False).split()
+        assert ids, "no window %r on screen" % title
+        extents_line = _run("xprop", "-id", ids[0], "_NET_FRAME_EXTENTS")
+        left, right, top, bottom = [int(v) for v in extents_line.split("=")[1].split(",")]
+        x, y, w, h = extents(self.find_window(title))
+        click_at(x + w + right - 11, y - top // 2)
+
     def toolbar(self, caption):
         click(self.one(self.main, "push button", caption))
 
