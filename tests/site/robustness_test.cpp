@@ -151,7 +151,8 @@ protected:
 TEST_F(Robustness, ClientsThatNeverReadHoldBoundedMemory)
 {
     // Four clients pipeline 1.5 MB of naming-page requests and read nothing; the answers
-    // would come to hundreds of megabytes.
+    // would come to hundreds of megabytes. The attack lasts well past the send deadline,
+    // so that a loaded machine still lets them go before they start to read.
     ServerLimits limits;
     limits.sendTimeoutMs = 2000;
     ThreadedServer s(handleRequest, limits);
@@ -160,7 +161,7 @@ TEST_F(Robustness, ClientsThatNeverReadHoldBoundedMemory)
         pipeline += request(s.port, kNaming);
     std::vector<int> fds;
     const Figures f = underAttack(
-        s.port, std::chrono::milliseconds(3000), std::chrono::milliseconds(200), [&](const std::atomic<bool>& stop) {
+        s.port, std::chrono::milliseconds(6000), std::chrono::milliseconds(200), [&](const std::atomic<bool>& stop) {
             std::vector<size_t> sent(4, 0);
             for (int i = 0; i < 4; ++i)
                 fds.push_back(rawConnection(s.port, false, 16384));
