@@ -8,7 +8,7 @@ packages=(
   build-essential cmake ninja-build pkg-config python3
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libcli11-dev
-  clang libclang-rt-14-dev
+  clang clang-format libclang-rt-14-dev
   qt6-base-dev qt6-webengine-dev qt6-svg-dev libqt6svg6
   fonts-noto-cjk xvfb xauth imagemagick dpkg-dev file
   # the end-to-end suite: a window manager, X input and selections, the accessibility bus
