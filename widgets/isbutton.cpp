@@ -99,11 +99,16 @@ QColor systemColour(const QPalette& pal, QPalette::ColorRole role)
 int alignmentFlags(int align)
 {
     switch (align) {
-    case 1: return Qt::AlignLeft | Qt::AlignVCenter;
-    case 2: return Qt::AlignRight | Qt::AlignVCenter;
-    case 3: return Qt::AlignHCenter | Qt::AlignTop;
-    case 4: return Qt::AlignHCenter | Qt::AlignBottom;
-    default: return Qt::AlignCenter;
+    case 1:
+        return Qt::AlignLeft | Qt::AlignVCenter;
+    case 2:
+        return Qt::AlignRight | Qt::AlignVCenter;
+    case 3:
+        return Qt::AlignHCenter | Qt::AlignTop;
+    case 4:
+        return Qt::AlignHCenter | Qt::AlignBottom;
+    default:
+        return Qt::AlignCenter;
     }
 }
 
@@ -122,9 +127,11 @@ bool readBool(const PropertyBag& bag, const QString& key, bool missing)
 {
     const QVariant v = bag.read(key);
     switch (v.typeId()) {
-    case QMetaType::Bool: return v.toBool();
+    case QMetaType::Bool:
+        return v.toBool();
     case QMetaType::Int:
-    case QMetaType::LongLong: return v.toLongLong() != 0;
+    case QMetaType::LongLong:
+        return v.toLongLong() != 0;
     case QMetaType::QString: {
         const QString s = v.toString().trimmed();
         if (s.compare(QStringLiteral("true"), Qt::CaseInsensitive) == 0)
@@ -133,7 +140,8 @@ bool readBool(const PropertyBag& bag, const QString& key, bool missing)
             return false;
         return missing;
     }
-    default: return missing;
+    default:
+        return missing;
     }
 }
 
@@ -158,14 +166,17 @@ QPixmap readPicture(const PropertyBag& bag, const QString& key)
 {
     const QVariant v = bag.read(key);
     switch (v.typeId()) {
-    case QMetaType::QPixmap: return v.value<QPixmap>();
-    case QMetaType::QImage: return QPixmap::fromImage(v.value<QImage>());
+    case QMetaType::QPixmap:
+        return v.value<QPixmap>();
+    case QMetaType::QImage:
+        return QPixmap::fromImage(v.value<QImage>());
     case QMetaType::QByteArray: {
         QPixmap p;
         p.loadFromData(v.toByteArray());
         return p;
     }
-    default: return {};
+    default:
+        return {};
     }
 }
 
@@ -399,7 +410,8 @@ PropertyBag isButton::saveProperties() const
     writeIf(kBackColor, m_backColor, !sameColour(m_backColor, systemColour(pal, QPalette::Button)));
     writeIf(kHighlightColor, m_highlightColor, !sameColour(m_highlightColor, systemColour(pal, QPalette::Highlight)));
     writeIf(kFontColor, m_fontColor, !sameColour(m_fontColor, systemColour(pal, QPalette::ButtonText)));
-    writeIf(kFontHighlightColor, m_fontHighlightColor, !sameColour(m_fontHighlightColor, systemColour(pal, QPalette::ButtonText)));
+    writeIf(kFontHighlightColor, m_fontHighlightColor,
+            !sameColour(m_fontHighlightColor, systemColour(pal, QPalette::ButtonText)));
     // The holder's tooltip text, the value of a missing key, is not saved with the button and
     // is the button's own text again once the button has been shown and hidden; compared
     // with it, a tooltip would be dropped. A tooltip is therefore saved whenever there is one.
@@ -407,8 +419,10 @@ PropertyBag isButton::saveProperties() const
     bag.write(kToolTipTitle, m_toolTipTitle);
     bag.write(kToolTipIcon, m_toolTipIcon);
     bag.write(kToolTipType, m_toolTipType);
-    writeIf(kTtBackColor, m_toolTipBackColor, !sameColour(m_toolTipBackColor, systemColour(pal, QPalette::ToolTipBase)));
-    writeIf(kTtForeColor, m_toolTipForeColor, !sameColour(m_toolTipForeColor, systemColour(pal, QPalette::ToolTipText)));
+    writeIf(kTtBackColor, m_toolTipBackColor,
+            !sameColour(m_toolTipBackColor, systemColour(pal, QPalette::ToolTipBase)));
+    writeIf(kTtForeColor, m_toolTipForeColor,
+            !sameColour(m_toolTipForeColor, systemColour(pal, QPalette::ToolTipText)));
     bag.write(kFont, font());
     writeIf(kButtonType, m_buttonType, m_buttonType != 0);
     writeIf(kValue, m_value, m_value);
@@ -893,9 +907,15 @@ void isButton::paintThemed(QPainter& p, State state)
         if (m_focus)
             opt.features |= QStyleOptionButton::DefaultButton;
         break;
-    case State::Hot: opt.state |= QStyle::State_Enabled | QStyle::State_Raised | QStyle::State_MouseOver; break;
-    case State::Pressed: opt.state |= QStyle::State_Enabled | QStyle::State_Sunken; break;
-    case State::Disabled: opt.palette.setCurrentColorGroup(QPalette::Disabled); break;
+    case State::Hot:
+        opt.state |= QStyle::State_Enabled | QStyle::State_Raised | QStyle::State_MouseOver;
+        break;
+    case State::Pressed:
+        opt.state |= QStyle::State_Enabled | QStyle::State_Sunken;
+        break;
+    case State::Disabled:
+        opt.palette.setCurrentColorGroup(QPalette::Disabled);
+        break;
     }
     style()->drawControl(QStyle::CE_PushButton, &opt, &p, this);
 }
@@ -920,11 +940,20 @@ void isButton::paintButton(QImage& image)
         const int margin = styleTraits(m_style).iconMargin;
         int x = (w - m_iconSize) / 2, y = (h - m_iconSize) / 2;
         switch (m_iconAlign) {
-        case 1: x = margin; break;
-        case 2: x = w - margin - m_iconSize; break;
-        case 3: y = margin; break;
-        case 4: y = h - margin - m_iconSize; break;
-        default: break;
+        case 1:
+            x = margin;
+            break;
+        case 2:
+            x = w - margin - m_iconSize;
+            break;
+        case 3:
+            y = margin;
+            break;
+        case 4:
+            y = h - margin - m_iconSize;
+            break;
+        default:
+            break;
         }
         if (state == State::Pressed)
             x += 1, y += 1;
@@ -964,8 +993,9 @@ void isButton::paintButton(QImage& image)
         // button's pixel at (1, 1), and the icon again 2 pixels up and to the left.
         const qreal dpr = image.devicePixelRatio();
         const QRgb reference = image.pixel(static_cast<int>(dpr), static_cast<int>(dpr));
-        const QRect device = QRect((QPointF(iconRect.topLeft()) * dpr).toPoint(), (QSizeF(iconRect.size()) * dpr).toSize())
-                                 .intersected(image.rect());
+        const QRect device =
+            QRect((QPointF(iconRect.topLeft()) * dpr).toPoint(), (QSizeF(iconRect.size()) * dpr).toSize())
+                .intersected(image.rect());
         for (int y = device.top(); y <= device.bottom(); ++y)
             for (int x = device.left(); x <= device.right(); ++x)
                 if (image.pixel(x, y) != reference)

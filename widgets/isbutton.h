@@ -64,19 +64,19 @@ public:
 
     // Properties. A setter given a value outside its range keeps the old value.
     int buttonStyle() const { return m_style; }
-    void setButtonStyle(int style);               // 0 to 10
+    void setButtonStyle(int style); // 0 to 10
     QString caption() const { return m_caption; }
     void setCaption(const QString& caption);
     QPixmap icon() const { return m_icon; }
     void setIcon(const QPixmap& icon);
     int iconAlign() const { return m_iconAlign; }
-    void setIconAlign(int align);                 // 0 centre, 1 left, 2 right, 3 top, 4 bottom
+    void setIconAlign(int align); // 0 centre, 1 left, 2 right, 3 top, 4 bottom
     int iconSize() const { return m_iconSize; }
-    void setIconSize(int size);                   // 0 to 32767 pixels
+    void setIconSize(int size); // 0 to 32767 pixels
     int captionAlign() const { return m_captionAlign; }
-    void setCaptionAlign(int align);              // as IconAlign
+    void setCaptionAlign(int align); // as IconAlign
     int nonThemeStyle() const { return m_nonThemeStyle; }
-    void setNonThemeStyle(int style);             // 0 to 10
+    void setNonThemeStyle(int style); // 0 to 10
     bool iconVisible() const { return m_iconVisible; }
     void setIconVisible(bool visible);
     bool showFocus() const { return m_showFocus; }
@@ -92,19 +92,19 @@ public:
     QColor fontHighlightColor() const { return m_fontHighlightColor; }
     void setFontHighlightColor(const QColor& c);
     QString buttonToolTip() const { return m_toolTip; }
-    void setButtonToolTip(const QString& text);   // takes effect at the next mouse entry
+    void setButtonToolTip(const QString& text); // takes effect at the next mouse entry
     QString toolTipTitle() const { return m_toolTipTitle; }
     void setToolTipTitle(const QString& title);
     int toolTipIcon() const { return m_toolTipIcon; }
-    void setToolTipIcon(int icon);                // 0 none, 1 information, 2 warning, 3 error
+    void setToolTipIcon(int icon); // 0 none, 1 information, 2 warning, 3 error
     int toolTipType() const { return m_toolTipType; }
-    void setToolTipType(int type);                // 0 rectangle, 1 balloon
+    void setToolTipType(int type);                                 // 0 rectangle, 1 balloon
     QColor toolTipBackColor() const { return m_toolTipBackColor; } // black (0): the system's colour
     void setToolTipBackColor(const QColor& c);
     QColor toolTipForeColor() const { return m_toolTipForeColor; }
     void setToolTipForeColor(const QColor& c);
     int buttonType() const { return m_buttonType; }
-    void setButtonType(int type);                 // 0 push button, 1 check button
+    void setButtonType(int type); // 0 push button, 1 check button
     bool value() const { return m_value; }
     void setValue(bool value);
 
@@ -128,7 +128,7 @@ public:
     // Results of the resize step.
     QRect outerRect() const;
     QRect captionRect() const;
-    int captionFormat() const;  // Qt::Alignment and Qt::TextSingleLine
+    int captionFormat() const; // Qt::Alignment and Qt::TextSingleLine
     QRegion windowRegion() const;
     int minimumPixels(Qt::Orientation o) const; // 300 twips at the screen's resolution
 
@@ -167,18 +167,18 @@ protected:
     void changeEvent(QEvent* e) override;
 
 private:
-    void changed();          // marks the button changed and repaints
-    void resizeStep();       // rectangles, caption format, region; repaints
+    void changed();            // marks the button changed and repaints
+    void resizeStep();         // rectangles, caption format, region; repaints
     void syncGeometry() const; // a hidden widget gets its resize event only when shown
     void resolveThemeFallback();
     bool themeAvailable() const;
     void decideTracking();
     void updateMinimumSize();
 
-    void buttonDown();                     // left button or space down
-    void buttonUp(bool overButton);        // left button or space up
-    void click();                          // a click by the left button or space
-    State restingState() const;            // hot while the mouse is over the button
+    void buttonDown();              // left button or space down
+    void buttonUp(bool overButton); // left button or space up
+    void click();                   // a click by the left button or space
+    State restingState() const;     // hot while the mouse is over the button
     void beginHover();
     void endHover();
     void rebuildToolTip();

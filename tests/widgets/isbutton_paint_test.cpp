@@ -110,7 +110,8 @@ void ButtonPaintTest::style8Pixels_data()
         {"pressed", false, shifted(face, 15), shifted(face, -48), true},
     };
     for (const Case& c : cases) {
-        const QString name = QString::fromLatin1(c.state) + (c.custom ? QStringLiteral(" custom") : QStringLiteral(" system"));
+        const QString name =
+            QString::fromLatin1(c.state) + (c.custom ? QStringLiteral(" custom") : QStringLiteral(" system"));
         const QColor light = shifted(c.bg, 96);
         const QColor topLeft = c.pressed ? c.bg : light;
         const QColor bottomRight = c.pressed ? light : c.bg;
@@ -175,14 +176,15 @@ void ButtonPaintTest::region_data()
     for (const auto& r : rows5)
         QTest::newRow(qPrintable(QStringLiteral("style 5 row ") + QString::number(r[0]))) << 5 << r[0] << r[1] << r[2];
     QTest::newRow("style 7 row 0") << 7 << 0 << 1 << w - 1;
-    const int rows8[][3] = {{0, 2, w - 3},     {1, 1, w - 2},     {2, 0, w - 1},     {3, 0, w},
-                            {h - 4, 0, w},     {h - 3, 1, w},     {h - 2, 2, w - 1}, {h - 1, 3, w - 2}};
+    const int rows8[][3] = {{0, 2, w - 3}, {1, 1, w - 2}, {2, 0, w - 1},     {3, 0, w},
+                            {h - 4, 0, w}, {h - 3, 1, w}, {h - 2, 2, w - 1}, {h - 1, 3, w - 2}};
     for (const auto& r : rows8)
         QTest::newRow(qPrintable(QStringLiteral("style 8 row ") + QString::number(r[0]))) << 8 << r[0] << r[1] << r[2];
     QTest::newRow("style 9 row 23") << 9 << h - 1 << 3 << w - 2;
     const int cuts10[] = {6, 4, 3, 2, 1, 1, 0};
     for (int y = 0; y < 7; ++y) {
-        QTest::newRow(qPrintable(QStringLiteral("style 10 row ") + QString::number(y))) << 10 << y << cuts10[y] << w - cuts10[y];
+        QTest::newRow(qPrintable(QStringLiteral("style 10 row ") + QString::number(y)))
+            << 10 << y << cuts10[y] << w - cuts10[y];
         QTest::newRow(qPrintable(QStringLiteral("style 10 row ") + QString::number(h - 1 - y)))
             << 10 << h - 1 - y << cuts10[y] << w - cuts10[y];
     }

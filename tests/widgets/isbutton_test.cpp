@@ -107,11 +107,12 @@ std::unique_ptr<isButton> makeButton(int style = 0)
 }
 
 // Every property of the table, for comparing two buttons.
-const char* const kAllProperties[] = {"Style", "Caption", "IconAlign", "IconSize", "CaptionAlign", "NonThemeStyle",
-                                      "Enabled", "IconVisible", "ShowFocus", "UseCustomColors", "BackColor",
-                                      "HighlightColor", "FontColor", "FontHighlightColor", "ToolTip", "ToolTipTitle",
-                                      "ToolTipIcon", "ToolTipType", "ToolTipBackColor", "ToolTipForeColor", "Font",
-                                      "ButtonType", "Value"};
+const char* const kAllProperties[] = {
+    "Style",         "Caption",        "IconAlign",   "IconSize",           "CaptionAlign",
+    "NonThemeStyle", "Enabled",        "IconVisible", "ShowFocus",          "UseCustomColors",
+    "BackColor",     "HighlightColor", "FontColor",   "FontHighlightColor", "ToolTip",
+    "ToolTipTitle",  "ToolTipIcon",    "ToolTipType", "ToolTipBackColor",   "ToolTipForeColor",
+    "Font",          "ButtonType",     "Value"};
 
 using Settings = QList<std::pair<QByteArray, QVariant>>;
 
@@ -209,8 +210,8 @@ void ButtonTest::clickRules_data()
     QTest::newRow("released outside") << 0 << "press releaseOutside" << 0 << false;
     QTest::newRow("two clicks") << 0 << "press release press release" << 2 << false;
     QTest::newRow("double click") << 0 << "press release dclick release" << 1 << false;
-    QTest::newRow("right click, then left double click") << 0 << "rpress rrelease press release dclick release" << 1
-                                                         << false;
+    QTest::newRow("right click, then left double click")
+        << 0 << "rpress rrelease press release dclick release" << 1 << false;
     QTest::newRow("click after a double click") << 0 << "press release dclick release press release" << 2 << false;
     QTest::newRow("space press") << 0 << "spaceDown spaceUp" << 1 << false;
     QTest::newRow("space held, repeating") << 0 << "spaceDown spaceRepeat spaceRepeat spaceUp" << 1 << false;
@@ -414,10 +415,11 @@ void ButtonTest::savedKeysOfNewButton()
     // NonThemeStyle 0 against 5, IconVisible false against true, the tooltip background 0
     // against the system's) and the five keys that are always written. The tooltip text
     // colour 0 equals the system's black and is left out.
-    const QStringList expected{QStringLiteral("Style"),        QStringLiteral("Caption"),     QStringLiteral("Icon"),
-                               QStringLiteral("iNonThemeStyle"), QStringLiteral("IconVisible"), QStringLiteral("Tooltiptitle"),
-                               QStringLiteral("ToolTipIcon"),  QStringLiteral("ToolTipType"), QStringLiteral("ttBackColor"),
-                               QStringLiteral("Font")};
+    const QStringList expected{QStringLiteral("Style"),       QStringLiteral("Caption"),
+                               QStringLiteral("Icon"),        QStringLiteral("iNonThemeStyle"),
+                               QStringLiteral("IconVisible"), QStringLiteral("Tooltiptitle"),
+                               QStringLiteral("ToolTipIcon"), QStringLiteral("ToolTipType"),
+                               QStringLiteral("ttBackColor"), QStringLiteral("Font")};
     QCOMPARE(bag.keys(), expected);
 
     b.setUseCustomColors(true);
@@ -435,9 +437,9 @@ void ButtonTest::savedKeysOfNewButton()
     b.setValue(true);
     b.setEnabled(false);
     const QStringList all = b.saveProperties().keys();
-    for (const char* key : {"IconAlign", "IconSize", "CaptionAlign", "Enabled", "ShowFocus", "USeCustomColors", "BackColor",
-                            "HighlightColor", "FontColor", "FontHighlightColor", "ToolTipText", "ttForeColor",
-                            "ButtonType", "Value"})
+    for (const char* key :
+         {"IconAlign", "IconSize", "CaptionAlign", "Enabled", "ShowFocus", "USeCustomColors", "BackColor",
+          "HighlightColor", "FontColor", "FontHighlightColor", "ToolTipText", "ttForeColor", "ButtonType", "Value"})
         QVERIFY2(all.contains(QString::fromLatin1(key)), key);
     QCOMPARE(all.size(), 24);
 }
@@ -478,14 +480,28 @@ void ButtonTest::missingKeys()
     isButton b;
     b.setPalette(testsupport::fixedPalette());
     // Every property away from its missing-key value first.
-    const Settings odd{{"Style", 9}, {"Caption", QStringLiteral("旧")}, {"IconAlign", 2}, {"IconSize", 30},
-                       {"CaptionAlign", 4}, {"NonThemeStyle", 1}, {"Enabled", false}, {"IconVisible", false},
-                       {"ShowFocus", true}, {"UseCustomColors", true}, {"BackColor", QColor(9, 9, 9)},
-                       {"HighlightColor", QColor(9, 9, 9)}, {"FontColor", QColor(9, 9, 9)},
-                       {"FontHighlightColor", QColor(9, 9, 9)}, {"ToolTip", QStringLiteral("旧的")},
-                       {"ToolTipTitle", QStringLiteral("旧")}, {"ToolTipIcon", 3}, {"ToolTipType", 0},
-                       {"ToolTipBackColor", QColor(9, 9, 9)}, {"ToolTipForeColor", QColor(9, 9, 9)},
-                       {"ButtonType", 1}, {"Value", true}};
+    const Settings odd{{"Style", 9},
+                       {"Caption", QStringLiteral("旧")},
+                       {"IconAlign", 2},
+                       {"IconSize", 30},
+                       {"CaptionAlign", 4},
+                       {"NonThemeStyle", 1},
+                       {"Enabled", false},
+                       {"IconVisible", false},
+                       {"ShowFocus", true},
+                       {"UseCustomColors", true},
+                       {"BackColor", QColor(9, 9, 9)},
+                       {"HighlightColor", QColor(9, 9, 9)},
+                       {"FontColor", QColor(9, 9, 9)},
+                       {"FontHighlightColor", QColor(9, 9, 9)},
+                       {"ToolTip", QStringLiteral("旧的")},
+                       {"ToolTipTitle", QStringLiteral("旧")},
+                       {"ToolTipIcon", 3},
+                       {"ToolTipType", 0},
+                       {"ToolTipBackColor", QColor(9, 9, 9)},
+                       {"ToolTipForeColor", QColor(9, 9, 9)},
+                       {"ButtonType", 1},
+                       {"Value", true}};
     for (const auto& [name, v] : odd)
         QVERIFY2(b.setProperty(name.constData(), v), name.constData());
     b.setToolTip(QStringLiteral("持有者"));
@@ -502,23 +518,30 @@ void ButtonTest::saveLoadRoundTrip_data()
 {
     QTest::addColumn<Settings>("settings");
     QTest::newRow("new button") << Settings{};
-    QTest::newRow("empty caption, icon align 0, tooltip colours 0")
-        << Settings{{"Caption", QString()}, {"IconAlign", 0}, {"ToolTipBackColor", QColor(0, 0, 0)},
-                    {"ToolTipForeColor", QColor(0, 0, 0)}};
+    QTest::newRow("empty caption, icon align 0, tooltip colours 0") << Settings{{"Caption", QString()},
+                                                                                {"IconAlign", 0},
+                                                                                {"ToolTipBackColor", QColor(0, 0, 0)},
+                                                                                {"ToolTipForeColor", QColor(0, 0, 0)}};
     QTest::newRow("style 8 with custom colours, black back colour")
-        << Settings{{"Style", 8}, {"UseCustomColors", true}, {"BackColor", QColor(0, 0, 0)},
-                    {"HighlightColor", QColor(10, 20, 30)}, {"FontColor", QColor(255, 255, 255)},
+        << Settings{{"Style", 8},
+                    {"UseCustomColors", true},
+                    {"BackColor", QColor(0, 0, 0)},
+                    {"HighlightColor", QColor(10, 20, 30)},
+                    {"FontColor", QColor(255, 255, 255)},
                     {"FontHighlightColor", QColor(255, 255, 0)}};
     QTest::newRow("values equal to the missing-key values")
         << Settings{{"Style", 3}, {"NonThemeStyle", 5}, {"IconVisible", true}, {"ToolTipType", 1}, {"IconSize", 16}};
     QTest::newRow("check button holding true") << Settings{{"ButtonType", 1}, {"Value", true}, {"Style", 1}};
-    QTest::newRow("disabled with icon")
-        << Settings{{"Enabled", false}, {"Icon", solidPixmap(8, QColor(200, 0, 0))}, {"IconVisible", true},
-                    {"IconSize", 24}, {"IconAlign", 3}, {"CaptionAlign", 4}, {"ShowFocus", true}};
-    QTest::newRow("balloon tooltip with awkward text")
-        << Settings{{"ToolTip", QStringLiteral("a \"b\" \\c\n第二行")}, {"ToolTipTitle", QStringLiteral("题 = 目")},
-                    {"ToolTipIcon", 3}, {"ToolTipType", 1}, {"ToolTipBackColor", QColor(1, 2, 3)},
-                    {"ToolTipForeColor", QColor(250, 251, 252)}};
+    QTest::newRow("disabled with icon") << Settings{{"Enabled", false},    {"Icon", solidPixmap(8, QColor(200, 0, 0))},
+                                                    {"IconVisible", true}, {"IconSize", 24},
+                                                    {"IconAlign", 3},      {"CaptionAlign", 4},
+                                                    {"ShowFocus", true}};
+    QTest::newRow("balloon tooltip with awkward text") << Settings{{"ToolTip", QStringLiteral("a \"b\" \\c\n第二行")},
+                                                                   {"ToolTipTitle", QStringLiteral("题 = 目")},
+                                                                   {"ToolTipIcon", 3},
+                                                                   {"ToolTipType", 1},
+                                                                   {"ToolTipBackColor", QColor(1, 2, 3)},
+                                                                   {"ToolTipForeColor", QColor(250, 251, 252)}};
     QTest::newRow("bold font") << Settings{{"Font", QFont(QStringLiteral("宋体"), 12, QFont::Bold)}, {"Style", 10}};
 }
 
@@ -578,16 +601,18 @@ void ButtonTest::loadedValues_data()
     QTest::newRow("negative style") << "Style" << QVariant(-1) << QByteArray("Style") << QVariant(3);
     QTest::newRow("icon align out of range") << "iconalign" << QVariant(9) << QByteArray("IconAlign") << QVariant(0);
     QTest::newRow("negative icon size") << "IconSize" << QVariant(-4) << QByteArray("IconSize") << QVariant(16);
-    QTest::newRow("custom colours in lower case") << "usecustomcolors" << QVariant(true) << QByteArray("UseCustomColors")
-                                                  << QVariant(true);
+    QTest::newRow("custom colours in lower case")
+        << "usecustomcolors" << QVariant(true) << QByteArray("UseCustomColors") << QVariant(true);
     QTest::newRow("non-theme style") << "INONTHEMESTYLE" << QVariant(7) << QByteArray("NonThemeStyle") << QVariant(7);
     QTest::newRow("colour as text") << "backcolor" << QVariant(QStringLiteral("#102030")) << QByteArray("BackColor")
                                     << QVariant(QColor(16, 32, 48));
-    QTest::newRow("colour of the wrong kind") << "BackColor" << QVariant(5) << QByteArray("BackColor")
-                                              << QVariant(testsupport::kFace);
+    QTest::newRow("colour of the wrong kind")
+        << "BackColor" << QVariant(5) << QByteArray("BackColor") << QVariant(testsupport::kFace);
     QTest::newRow("value as a number") << "value" << QVariant(1) << QByteArray("Value") << QVariant(true);
-    QTest::newRow("caption of the wrong kind") << "caption" << QVariant(5) << QByteArray("Caption") << QVariant(QString());
-    QTest::newRow("tooltip type out of range") << "ToolTipType" << QVariant(2) << QByteArray("ToolTipType") << QVariant(1);
+    QTest::newRow("caption of the wrong kind")
+        << "caption" << QVariant(5) << QByteArray("Caption") << QVariant(QString());
+    QTest::newRow("tooltip type out of range")
+        << "ToolTipType" << QVariant(2) << QByteArray("ToolTipType") << QVariant(1);
     QTest::newRow("tooltip title key") << "TOOLTIPTITLE" << QVariant(QStringLiteral("题")) << QByteArray("ToolTipTitle")
                                        << QVariant(QStringLiteral("题"));
 }
@@ -669,11 +694,14 @@ void ButtonTest::definitionsFromResources_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<double>("pointSize");
     QTest::addColumn<bool>("bold");
-    QTest::newRow("pmzb") << ":/widgets/buttons/pmzb.btn" << "pmzb" << 8 << QStringLiteral("开始评分") << 12.0 << true;
-    QTest::newRow("yingxy") << ":/widgets/buttons/yingxy.btn" << "yingxy" << 8 << QStringLiteral("开始取名") << 12.0 << true;
-    QTest::newRow("detail") << ":/widgets/buttons/detail.btn" << "detail" << 2 << QStringLiteral("详细解释") << 9.0 << false;
-    QTest::newRow("isButton1") << ":/widgets/buttons/isButton1.btn" << "isButton1" << 5
-                               << QStringLiteral("点击进入淘宝直营店") << 10.5 << false;
+    QTest::newRow("pmzb") << ":/widgets/buttons/pmzb.btn"
+                          << "pmzb" << 8 << QStringLiteral("开始评分") << 12.0 << true;
+    QTest::newRow("yingxy") << ":/widgets/buttons/yingxy.btn"
+                            << "yingxy" << 8 << QStringLiteral("开始取名") << 12.0 << true;
+    QTest::newRow("detail") << ":/widgets/buttons/detail.btn"
+                            << "detail" << 2 << QStringLiteral("详细解释") << 9.0 << false;
+    QTest::newRow("isButton1") << ":/widgets/buttons/isButton1.btn"
+                               << "isButton1" << 5 << QStringLiteral("点击进入淘宝直营店") << 10.5 << false;
 }
 
 void ButtonTest::definitionsFromResources()
