@@ -1,10 +1,8 @@
 #include "widgets/isbutton.h"
 
 #include "widgets/colorops.h"
-#include "widgets/isbuttonaccessible.h"
 #include "widgets/istooltip.h"
 
-#include <QAccessible>
 #include <QEnterEvent>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -51,10 +49,10 @@ const QString kButtonType = QStringLiteral("ButtonType");
 const QString kValue = QStringLiteral("Value");
 
 // Values of missing keys that do not depend on the system.
-constexpr int kMissingStyle = 3;
+constexpr ButtonStyle kMissingStyle = ButtonStyle::Panel;
 constexpr int kMissingIconSize = 16;
-constexpr int kMissingNonThemeStyle = 5;
-constexpr int kMissingToolTipType = 1;
+constexpr ButtonStyle kMissingNonThemeStyle = ButtonStyle::Rounded;
+constexpr TipShape kMissingToolTipType = TipShape::Balloon;
 
 constexpr int kMinimumTwips = 300;
 constexpr int kTwipsPerInch = 1440;
@@ -96,31 +94,44 @@ QColor systemColour(const QPalette& pal, QPalette::ColorRole role)
     return QColor(opaque(pal.color(QPalette::Active, role).rgb()));
 }
 
-int alignmentFlags(int align)
+int alignmentFlags(Align align)
 {
     switch (align) {
-    case 1:
+    case Align::Left:
         return Qt::AlignLeft | Qt::AlignVCenter;
-    case 2:
+    case Align::Right:
         return Qt::AlignRight | Qt::AlignVCenter;
-    case 3:
+    case Align::Top:
         return Qt::AlignHCenter | Qt::AlignTop;
-    case 4:
+    case Align::Bottom:
         return Qt::AlignHCenter | Qt::AlignBottom;
-    default:
-        return Qt::AlignCenter;
+    case Align::Centre:
+        break;
     }
+    return Qt::AlignCenter;
 }
 
 // Typed reads of a loaded bag. A value of the wrong kind or out of range counts as missing.
-int readInt(const PropertyBag& bag, const QString& key, int missing, int lo, int hi)
+std::optional<qlonglong> readNumber(const PropertyBag& bag, const QString& key)
 {
     const QVariant v = bag.read(key);
     if (!v.isValid() || v.typeId() == QMetaType::Bool)
-        return missing;
+        return std::nullopt;
     bool ok = false;
     const qlonglong n = v.toLongLong(&ok);
-    return ok && n >= lo && n <= hi ? static_cast<int>(n) : missing;
+    return ok ? std::optional(n) : std::nullopt;
+}
+
+int readInt(const PropertyBag& bag, const QString& key, int missing, IntRange range)
+{
+    const auto n = readNumber(bag, key);
+    return n && range.contains(*n) ? static_cast<int>(*n) : missing;
+}
+
+template <typename E> E readEnum(const PropertyBag& bag, const QString& key, E missing)
+{
+    const auto n = readNumber(bag, key);
+    return n ? fromNumber<E>(*n).value_or(missing) : missing;
 }
 
 bool readBool(const PropertyBag& bag, const QString& key, bool missing)
@@ -162,6 +173,14 @@ QString readText(const PropertyBag& bag, const QString& key, const QString& miss
     return v.typeId() == QMetaType::QString ? v.toString() : missing;
 }
 
+// An "&" in the caption marks the mnemonic ("&&" is one ampersand), underlined where the
+// platform style underlines shortcuts.
+int mnemonicFlag(const QWidget* w)
+{
+    return w->style()->styleHint(QStyle::SH_UnderlineShortcut, nullptr, w) ? Qt::TextShowMnemonic
+                                                                           : Qt::TextHideMnemonic;
+}
+
 QPixmap readPicture(const PropertyBag& bag, const QString& key)
 {
     const QVariant v = bag.read(key);
@@ -193,21 +212,21 @@ QFont readFont(const PropertyBag& bag, const QString& key, const QFont& missing)
 
 } // namespace
 
-isButton::isButton(QWidget* parent) : QWidget(parent)
+isButton::isButton(QWidget* parent) : QAbstractButton(parent)
 {
-    installIsButtonAccessibility();
     setFocusPolicy(Qt::StrongFocus);
+    setSizePolicy(QSizePolicy()); // laid out as any widget, not as a fixed-height button
     setAttribute(Qt::WA_KeyCompression, false);
     m_backColor = systemColour(palette(), QPalette::Button);
     m_highlightColor = systemColour(palette(), QPalette::Highlight);
     m_fontColor = systemColour(palette(), QPalette::ButtonText);
     m_fontHighlightColor = m_fontColor;
     m_toolTip = QWidget::toolTip();
-    m_caption = objectName();
+    setText(objectName());
     // A new button is captioned with its own name until it gets a caption.
     connect(this, &QObject::objectNameChanged, this, [this](const QString& name) {
         if (!m_captionSet) {
-            m_caption = name;
+            setText(name);
             resizeStep();
         }
     });
@@ -228,22 +247,21 @@ void isButton::changed()
 
 void isButton::setButtonStyle(int style)
 {
-    if (!isValidStyle(style))
+    const auto s = fromNumber<ButtonStyle>(style);
+    if (!s)
         return;
-    m_style = style;
+    m_style = *s;
     m_changed = true;
     resizeStep();
 }
 
 void isButton::setCaption(const QString& caption)
 {
-    m_caption = caption;
     m_captionSet = true;
     m_changed = true;
+    setText(caption); // the mnemonic, the accessible name and the size hint follow
     updateGeometry();
     resizeStep();
-    QAccessibleEvent named(this, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&named);
 }
 
 void isButton::setIcon(const QPixmap& icon)
@@ -255,16 +273,17 @@ void isButton::setIcon(const QPixmap& icon)
 
 void isButton::setIconAlign(int align)
 {
-    if (align < 0 || align > 4)
+    const auto a = fromNumber<Align>(align);
+    if (!a)
         return;
-    m_iconAlign = align;
+    m_iconAlign = *a;
     m_changed = true;
     resizeStep();
 }
 
 void isButton::setIconSize(int size)
 {
-    if (size < 0 || size > 32767)
+    if (!kIconSizeRange.contains(size))
         return;
     m_iconSize = size;
     m_changed = true;
@@ -273,18 +292,20 @@ void isButton::setIconSize(int size)
 
 void isButton::setCaptionAlign(int align)
 {
-    if (align < 0 || align > 4)
+    const auto a = fromNumber<Align>(align);
+    if (!a)
         return;
-    m_captionAlign = align;
+    m_captionAlign = *a;
     m_changed = true;
     resizeStep();
 }
 
 void isButton::setNonThemeStyle(int style)
 {
-    if (!isValidStyle(style))
+    const auto s = fromNumber<ButtonStyle>(style);
+    if (!s)
         return;
-    m_nonThemeStyle = style;
+    m_nonThemeStyle = *s;
     m_changed = true;
     resizeStep();
 }
@@ -345,17 +366,19 @@ void isButton::setToolTipTitle(const QString& title)
 
 void isButton::setToolTipIcon(int icon)
 {
-    if (icon < 0 || icon > 3)
+    const auto i = fromNumber<TipIcon>(icon);
+    if (!i)
         return;
-    m_toolTipIcon = icon;
+    m_toolTipIcon = *i;
     changed();
 }
 
 void isButton::setToolTipType(int type)
 {
-    if (type < 0 || type > 1)
+    const auto t = fromNumber<TipShape>(type);
+    if (!t)
         return;
-    m_toolTipType = type;
+    m_toolTipType = *t;
     changed();
 }
 
@@ -373,15 +396,28 @@ void isButton::setToolTipForeColor(const QColor& c)
 
 void isButton::setButtonType(int type)
 {
-    if (type < 0 || type > 1)
+    const auto k = fromNumber<ButtonKind>(type);
+    if (!k)
         return;
-    m_buttonType = type;
+    m_buttonType = *k;
+    // A check button is checkable, its Value the checked state.
+    setCheckable(m_buttonType == ButtonKind::Check);
+    setChecked(m_value);
     changed();
 }
 
 void isButton::setValue(bool value)
 {
     m_value = value;
+    setChecked(value); // a push button keeps its Value but is never checked
+    changed();
+}
+
+void isButton::checkStateSet()
+{
+    if (!isCheckable() || isChecked() == m_value)
+        return;
+    m_value = isChecked();
     changed();
 }
 
@@ -395,13 +431,13 @@ PropertyBag isButton::saveProperties() const
         if (differs)
             bag.write(key, value);
     };
-    writeIf(kStyle, m_style, m_style != kMissingStyle);
-    writeIf(kCaption, m_caption, !m_caption.isEmpty());
+    writeIf(kStyle, number(m_style), m_style != kMissingStyle);
+    writeIf(kCaption, caption(), !caption().isEmpty());
     bag.write(kIcon, m_icon.isNull() ? QVariant() : QVariant(m_icon));
-    writeIf(kIconAlign, m_iconAlign, m_iconAlign != 0);
+    writeIf(kIconAlign, number(m_iconAlign), m_iconAlign != Align::Centre);
     writeIf(kIconSize, m_iconSize, m_iconSize != kMissingIconSize);
-    writeIf(kCaptionAlign, m_captionAlign, m_captionAlign != 0);
-    writeIf(kNonThemeStyle, m_nonThemeStyle, m_nonThemeStyle != kMissingNonThemeStyle);
+    writeIf(kCaptionAlign, number(m_captionAlign), m_captionAlign != Align::Centre);
+    writeIf(kNonThemeStyle, number(m_nonThemeStyle), m_nonThemeStyle != kMissingNonThemeStyle);
     const bool enabled = !testAttribute(Qt::WA_ForceDisabled);
     writeIf(kEnabled, enabled, !enabled);
     writeIf(kIconVisible, m_iconVisible, !m_iconVisible);
@@ -417,16 +453,16 @@ PropertyBag isButton::saveProperties() const
     // with it, a tooltip would be dropped. A tooltip is therefore saved whenever there is one.
     writeIf(kToolTipText, m_toolTip, !m_toolTip.isEmpty());
     bag.write(kToolTipTitle, m_toolTipTitle);
-    bag.write(kToolTipIcon, m_toolTipIcon);
-    bag.write(kToolTipType, m_toolTipType);
+    bag.write(kToolTipIcon, number(m_toolTipIcon));
+    bag.write(kToolTipType, number(m_toolTipType));
     writeIf(kTtBackColor, m_toolTipBackColor,
             !sameColour(m_toolTipBackColor, systemColour(pal, QPalette::ToolTipBase)));
     writeIf(kTtForeColor, m_toolTipForeColor,
             !sameColour(m_toolTipForeColor, systemColour(pal, QPalette::ToolTipText)));
     bag.write(kFont, font());
-    writeIf(kButtonType, m_buttonType, m_buttonType != 0);
+    writeIf(kButtonType, number(m_buttonType), m_buttonType != ButtonKind::Push);
     writeIf(kValue, m_value, m_value);
-    const_cast<isButton*>(this)->m_changed = false;
+    m_changed = false;
     return bag;
 }
 
@@ -435,14 +471,14 @@ void isButton::loadProperties(const PropertyBag& bag)
     const QPalette& pal = palette();
     const auto system = [&pal](QPalette::ColorRole role) { return systemColour(pal, role); };
 
-    m_style = readInt(bag, kStyle, kMissingStyle, 0, kStyleCount - 1);
-    m_caption = readText(bag, kCaption, QString());
+    m_style = readEnum(bag, kStyle, kMissingStyle);
     m_captionSet = true;
+    setText(readText(bag, kCaption, QString()));
     m_icon = readPicture(bag, kIcon);
-    m_iconAlign = readInt(bag, kIconAlign, 0, 0, 4);
-    m_iconSize = readInt(bag, kIconSize, kMissingIconSize, 0, 32767);
-    m_captionAlign = readInt(bag, kCaptionAlign, 0, 0, 4);
-    m_nonThemeStyle = readInt(bag, kNonThemeStyle, kMissingNonThemeStyle, 0, kStyleCount - 1);
+    m_iconAlign = readEnum(bag, kIconAlign, Align::Centre);
+    m_iconSize = readInt(bag, kIconSize, kMissingIconSize, kIconSizeRange);
+    m_captionAlign = readEnum(bag, kCaptionAlign, Align::Centre);
+    m_nonThemeStyle = readEnum(bag, kNonThemeStyle, kMissingNonThemeStyle);
     m_iconVisible = readBool(bag, kIconVisible, true);
     m_showFocus = readBool(bag, kShowFocus, false);
     m_useCustomColors = readBool(bag, kUseCustomColors, false);
@@ -452,12 +488,14 @@ void isButton::loadProperties(const PropertyBag& bag)
     m_fontHighlightColor = readColour(bag, kFontHighlightColor, system(QPalette::ButtonText));
     m_toolTip = readText(bag, kToolTipText, QWidget::toolTip());
     m_toolTipTitle = readText(bag, kToolTipTitle, QString());
-    m_toolTipIcon = readInt(bag, kToolTipIcon, 0, 0, 3);
-    m_toolTipType = readInt(bag, kToolTipType, kMissingToolTipType, 0, 1);
+    m_toolTipIcon = readEnum(bag, kToolTipIcon, TipIcon::None);
+    m_toolTipType = readEnum(bag, kToolTipType, kMissingToolTipType);
     m_toolTipBackColor = readColour(bag, kTtBackColor, system(QPalette::ToolTipBase));
     m_toolTipForeColor = readColour(bag, kTtForeColor, system(QPalette::ToolTipText));
-    m_buttonType = readInt(bag, kButtonType, 0, 0, 1);
+    m_buttonType = readEnum(bag, kButtonType, ButtonKind::Push);
     m_value = readBool(bag, kValue, false);
+    setCheckable(m_buttonType == ButtonKind::Check);
+    setChecked(m_value);
     setFont(readFont(bag, kFont, font()));
     setEnabled(readBool(bag, kEnabled, true));
 
@@ -483,47 +521,42 @@ void isButton::updateMinimumSize()
 
 void isButton::resizeStep()
 {
-    const int w = width(), h = height();
-    m_outerRect = QRect(0, 0, w, h);
-    m_captionRect = QRect(QPoint(4, 4), QPoint(w - 5, h - 5)); // 4, 4 to w - 4, h - 4
-    m_captionFormat = alignmentFlags(m_captionAlign) | Qt::TextSingleLine;
     resolveThemeFallback();
-    const RegionShape shape = styleTraits(m_style).region;
-    m_region = buttonRegion(shape, w, h);
-    if (shape == RegionShape::Rectangle)
+    m_region = regionForSize();
+    if (styleTraits(m_style).region == RegionShape::Rectangle)
         clearMask();
     else
         setMask(m_region);
     update();
 }
 
-void isButton::syncGeometry() const
-{
-    if (m_outerRect.size() != size())
-        const_cast<isButton*>(this)->resizeStep();
-}
-
+// The rectangles and the caption format follow from the size and CaptionAlign (a hidden
+// widget gets its resize event only when shown, so they are worked out here rather than
+// kept from the last resize step).
 QRect isButton::outerRect() const
 {
-    syncGeometry();
-    return m_outerRect;
+    return rect();
 }
 
 QRect isButton::captionRect() const
 {
-    syncGeometry();
-    return m_captionRect;
+    return QRect(QPoint(4, 4), QPoint(width() - 5, height() - 5)); // 4, 4 to w - 4, h - 4
 }
 
 int isButton::captionFormat() const
 {
-    syncGeometry();
-    return m_captionFormat;
+    return alignmentFlags(m_captionAlign) | Qt::TextSingleLine;
 }
 
-QRegion isButton::windowRegion() const
+QRegion isButton::regionForSize() const
 {
-    syncGeometry();
+    return buttonRegion(styleTraits(m_style).region, width(), height());
+}
+
+QRegion isButton::windowRegion()
+{
+    if (regionForSize() != m_region)
+        resizeStep(); // a hidden button was resized and has not had its resize event yet
     return m_region;
 }
 
@@ -535,10 +568,10 @@ bool isButton::themeAvailable() const
 
 void isButton::resolveThemeFallback()
 {
-    if (m_style != static_cast<int>(ButtonStyle::Themed) || themeAvailable())
+    if (m_style != ButtonStyle::Themed || themeAvailable())
         return;
     // A non-theme style of 6 would fall back to itself; the rounded style stands in.
-    m_style = m_nonThemeStyle == static_cast<int>(ButtonStyle::Themed) ? kMissingNonThemeStyle : m_nonThemeStyle;
+    m_style = m_nonThemeStyle == ButtonStyle::Themed ? kMissingNonThemeStyle : m_nonThemeStyle;
 }
 
 void isButton::decideTracking()
@@ -579,7 +612,7 @@ void isButton::setTrackingProbe(TrackingProbe probe)
 
 void isButton::Refresh()
 {
-    if (m_style == static_cast<int>(ButtonStyle::Themed) && !themeAvailable())
+    if (m_style == ButtonStyle::Themed && !themeAvailable())
         resizeStep();
     update();
 }
@@ -593,7 +626,7 @@ void isButton::forceState(State state)
 QSize isButton::sizeHint() const
 {
     const QFontMetrics fm(font());
-    int w = fm.horizontalAdvance(m_caption) + 16;
+    int w = fm.size(Qt::TextSingleLine | Qt::TextShowMnemonic, text()).width() + 16;
     if (m_iconVisible && !m_icon.isNull())
         w += m_iconSize + styleTraits(m_style).iconMargin;
     const int h = std::max(fm.height() + 12, m_iconVisible && !m_icon.isNull() ? m_iconSize + 8 : 0);
@@ -621,21 +654,24 @@ void isButton::buttonUp(bool overButton)
         return;
     // A check button stays pressed until the click inverts its value. Released away from
     // the button no click follows, so the button comes back to normal at once.
-    if (overButton && m_buttonType == 1 && !m_value)
+    if (overButton && m_buttonType == ButtonKind::Check && !m_value)
         m_state = State::Pressed;
     else
         m_state = overButton ? restingState() : State::Normal;
     update();
 }
 
-void isButton::click()
+// Every activation runs through QAbstractButton::click() (or, for animateClick() and the
+// mnemonic, its delayed equivalent), which calls this once and emits clicked() afterwards.
+void isButton::nextCheckState()
 {
-    if (!isEnabled())
-        return;
-    if (m_buttonType == 1) {
-        m_value = !m_value;
-        m_changed = true;
-    }
+    activate();
+}
+
+void isButton::activate()
+{
+    if (m_buttonType == ButtonKind::Check)
+        setValue(!m_value);
     m_state = restingState();
     update();
     emit Click();
@@ -686,6 +722,8 @@ void isButton::leaveEvent(QEvent*)
     endHover();
 }
 
+// Only the space key is the button's; every other key goes to the holder as from any widget
+// (QAbstractButton's arrow-key focus moves and its Select key are left out).
 void isButton::keyPressEvent(QKeyEvent* e)
 {
     if (e->key() != Qt::Key_Space) {
@@ -719,7 +757,7 @@ void isButton::focusInEvent(QFocusEvent* e)
 {
     m_focus = true;
     update();
-    QWidget::focusInEvent(e);
+    QAbstractButton::focusInEvent(e);
 }
 
 void isButton::focusOutEvent(QFocusEvent* e)
@@ -732,7 +770,7 @@ void isButton::focusOutEvent(QFocusEvent* e)
             m_state = restingState();
     }
     update();
-    QWidget::focusOutEvent(e);
+    QAbstractButton::focusOutEvent(e);
 }
 
 // ---- hover and tooltip ----------------------------------------------------------------
@@ -773,8 +811,8 @@ void isButton::rebuildToolTip()
     isToolTip::Content content;
     content.text = m_toolTip;
     content.title = m_toolTipTitle;
-    content.icon = m_toolTipIcon;
-    content.balloon = m_toolTipType == 1;
+    content.icon = number(m_toolTipIcon);
+    content.balloon = m_toolTipType == TipShape::Balloon;
     content.back = m_toolTipBackColor;
     content.fore = m_toolTipForeColor;
     m_toolTipWindow = new isToolTip(this, content);
@@ -796,7 +834,7 @@ void isButton::moveHolderToolTip()
 
 void isButton::showEvent(QShowEvent* e)
 {
-    QWidget::showEvent(e);
+    QAbstractButton::showEvent(e);
     if (e->spontaneous())
         return;
     moveHolderToolTip();
@@ -805,7 +843,7 @@ void isButton::showEvent(QShowEvent* e)
 
 void isButton::hideEvent(QHideEvent* e)
 {
-    QWidget::hideEvent(e);
+    QAbstractButton::hideEvent(e);
     if (e->spontaneous())
         return;
     endHover();
@@ -829,7 +867,7 @@ bool isButton::event(QEvent* e)
     default:
         break;
     }
-    return QWidget::event(e);
+    return QAbstractButton::event(e);
 }
 
 void isButton::changeEvent(QEvent* e)
@@ -857,12 +895,12 @@ void isButton::changeEvent(QEvent* e)
     default:
         break;
     }
-    QWidget::changeEvent(e);
+    QAbstractButton::changeEvent(e);
 }
 
 void isButton::resizeEvent(QResizeEvent* e)
 {
-    QWidget::resizeEvent(e);
+    QAbstractButton::resizeEvent(e);
     resizeStep();
 }
 
@@ -871,9 +909,11 @@ void isButton::resizeEvent(QResizeEvent* e)
 isButton::State isButton::paintedState() const
 {
     State s = m_state;
-    if (m_designMode && m_style != static_cast<int>(ButtonStyle::Rounded))
+    if (m_designMode && m_style != ButtonStyle::Rounded)
         s = State::Hot;
-    if (m_buttonType == 1 && m_value)
+    if (isDown()) // an animated click (the mnemonic, an assistive press) shows its press
+        s = State::Pressed;
+    if (m_buttonType == ButtonKind::Check && m_value)
         s = State::Pressed;
     if (!isEnabled() || m_state == State::Disabled)
         s = State::Disabled;
@@ -924,7 +964,7 @@ void isButton::paintButton(QImage& image)
 {
     const State state = paintedState();
     StylePaint in;
-    in.style = m_style;
+    in.style = number(m_style);
     in.state = static_cast<ButtonState>(state);
     in.focus = m_focus;
     in.customColours = m_useCustomColors && state != State::Disabled;
@@ -940,49 +980,49 @@ void isButton::paintButton(QImage& image)
         const int margin = styleTraits(m_style).iconMargin;
         int x = (w - m_iconSize) / 2, y = (h - m_iconSize) / 2;
         switch (m_iconAlign) {
-        case 1:
+        case Align::Left:
             x = margin;
             break;
-        case 2:
+        case Align::Right:
             x = w - margin - m_iconSize;
             break;
-        case 3:
+        case Align::Top:
             y = margin;
             break;
-        case 4:
+        case Align::Bottom:
             y = h - margin - m_iconSize;
             break;
-        default:
+        case Align::Centre:
             break;
         }
         if (state == State::Pressed)
             x += 1, y += 1;
         iconRect = QRect(x, y, m_iconSize, m_iconSize);
     }
-    const bool iconShadow = drawIcon && m_style == static_cast<int>(ButtonStyle::HoverBox) && state == State::Hot;
+    const bool iconShadow = drawIcon && m_style == ButtonStyle::HoverBox && state == State::Hot;
 
     QPainter p(&image);
     p.fillRect(QRect(0, 0, w, h), QColor(clearColour(in)));
-    if (m_style == static_cast<int>(ButtonStyle::Themed))
+    if (m_style == ButtonStyle::Themed)
         paintThemed(p, state);
     else
         paintStyle(p, in);
 
-    QRgb text = in.system.buttonText;
+    QRgb ink = in.system.buttonText;
     if (state == State::Disabled)
-        text = in.system.greyText;
+        ink = in.system.greyText;
     else if (m_useCustomColors)
-        text = opaque((state == State::Normal ? m_fontColor : m_fontHighlightColor).rgb());
+        ink = opaque((state == State::Normal ? m_fontColor : m_fontHighlightColor).rgb());
     p.setFont(font());
-    p.setPen(QColor(text));
-    p.drawText(m_captionRect, m_captionFormat, m_caption);
+    p.setPen(QColor(ink));
+    p.drawText(captionRect(), captionFormat() | mnemonicFlag(this), text());
 
     if (drawIcon) {
         p.setRenderHint(QPainter::SmoothPixmapTransform);
         p.drawPixmap(iconRect, m_icon);
     }
     if (m_showFocus && m_focus) {
-        p.setPen(QPen(QColor(text), 0, Qt::DotLine));
+        p.setPen(QPen(QColor(ink), 0, Qt::DotLine));
         p.setBrush(Qt::NoBrush);
         p.drawRect(QRect(3, 3, w - 7, h - 7));
     }

@@ -71,6 +71,11 @@ constexpr const StyleTraits& styleTraits(int style)
     return kStyleTraits[static_cast<std::size_t>(isValidStyle(style) ? style : 0)];
 }
 
+constexpr const StyleTraits& styleTraits(ButtonStyle style)
+{
+    return styleTraits(static_cast<int>(style));
+}
+
 // The window region of a client area of w by h pixels.
 QRegion buttonRegion(RegionShape shape, int w, int h);
 
