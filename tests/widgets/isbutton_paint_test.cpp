@@ -1,5 +1,6 @@
 // isButton's pixels: style 8 at known pixels, the regions of styles 5, 8 and 10, the icon's
 // place and the style 4 shadow, the caption colours and the glass images of style 10.
+#include "widgets/buttonresource.h"
 #include "widgets/isbutton.h"
 
 #include "testsupport.h"
@@ -74,6 +75,9 @@ private slots:
     void captionColour();
     void glassImages_data();
     void glassImages();
+    void focusMark_data();
+    void focusMark();
+    void focusMarkOfReportButtons();
 };
 
 void ButtonPaintTest::style8Pixels_data()
@@ -370,6 +374,50 @@ void ButtonPaintTest::glassImages()
     const QColor expected = middle(image, false, {18, 11});
     QCOMPARE(middle(state, focus, {18, 11}), expected);
     QCOMPARE(middle(state, focus, {40, 20}), expected); // the whole middle is one colour
+}
+
+void ButtonPaintTest::focusMark_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<int>("state");
+    for (int style = 0; style <= 10; ++style)
+        for (int state : {1, 2})
+            QTest::newRow(qPrintable(QStringLiteral("style %1 state %2").arg(style).arg(state))) << style << state;
+}
+
+// With ShowFocus on, every style shows that it has the keyboard focus, at rest and hot.
+void ButtonPaintTest::focusMark()
+{
+    QFETCH(int, style);
+    QFETCH(int, state);
+    isButton::setThemeProbe([](const QStyle*) { return true; });
+    const auto paint = [&](bool focus) {
+        auto b = makeButton(style, QSize(80, 24));
+        isButton::setThemeProbe({});
+        b->setCaption(QStringLiteral("详细解释"));
+        b->setShowFocus(true);
+        if (focus)
+            giveFocus(*b);
+        b->forceState(static_cast<State>(state));
+        return b->grab().toImage();
+    };
+    const QImage unfocused = paint(false);
+    const QImage focused = paint(true);
+    QVERIFY(unfocused != focused);
+}
+
+void ButtonPaintTest::focusMarkOfReportButtons()
+{
+    // The report window's "详细解释" buttons (style 2, which has no focus look of its own)
+    // show the focus mark.
+    QWidget host;
+    isButton* b = xingming::widgets::createButtonFromResource(QStringLiteral(":/widgets/buttons/detail.btn"), &host);
+    QVERIFY(b);
+    QVERIFY(b->showFocus());
+    b->resize(80, 24);
+    const QImage unfocused = b->grab().toImage();
+    giveFocus(*b);
+    QVERIFY(b->grab().toImage() != unfocused);
 }
 
 int runButtonPaintTests(int argc, char** argv)
