@@ -181,6 +181,19 @@ int mnemonicFlag(const QWidget* w)
                                                                            : Qt::TextHideMnemonic;
 }
 
+// The caption as drawn: "&" before a character is the mnemonic mark, "&&" one ampersand.
+QString shownCaption(const QString& caption)
+{
+    QString shown;
+    shown.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == u'&' && i + 1 < caption.size())
+            ++i;
+        shown += caption[i];
+    }
+    return shown;
+}
+
 QPixmap readPicture(const PropertyBag& bag, const QString& key)
 {
     const QVariant v = bag.read(key);
@@ -626,7 +639,7 @@ void isButton::forceState(State state)
 QSize isButton::sizeHint() const
 {
     const QFontMetrics fm(font());
-    int w = fm.size(Qt::TextSingleLine | Qt::TextShowMnemonic, text()).width() + 16;
+    int w = fm.horizontalAdvance(shownCaption(text())) + 16;
     if (m_iconVisible && !m_icon.isNull())
         w += m_iconSize + styleTraits(m_style).iconMargin;
     const int h = std::max(fm.height() + 12, m_iconVisible && !m_icon.isNull() ? m_iconSize + 8 : 0);

@@ -8,20 +8,20 @@
 // check button is checkable with Value as its checked state, and QAbstractButton::click(),
 // animateClick() and the mnemonic activate it like a left click. The press, release and key
 // rules are the button's own (see the mouse and keyboard handlers): QAbstractButton's
-// handling of them is not used. Every activation raises Click, then QAbstractButton's
-// clicked(). QAbstractButton's icon and iconSize are not drawn; Icon and IconSize are.
+// handling of them is not used. Every activation raises Click between QAbstractButton's
+// pressed() and its released() and clicked(). QAbstractButton's icon and iconSize are not drawn; Icon and IconSize are.
 #pragma once
 
 #include "widgets/isbuttonstyle.h"
 #include "widgets/isbuttontypes.h"
 #include "widgets/propertybag.h"
 
+#include <QAbstractButton>
 #include <QColor>
 #include <QFont>
 #include <QPixmap>
 #include <QPointer>
 #include <QRect>
-#include <QAbstractButton>
 #include <QRegion>
 
 #include <functional>
@@ -125,7 +125,7 @@ public:
 
     // Run-time state.
     State state() const { return m_state; }
-    State paintedState() const; // after design mode, a check button's Value and disabling
+    State paintedState() const; // after design mode, an animated click, a check button's Value and disabling
     bool hasFocusFlag() const { return m_focus; }
     bool isTracking() const { return m_tracking; }
     bool trackingAvailable() const { return m_trackingAvailable; }
