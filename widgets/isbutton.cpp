@@ -674,14 +674,10 @@ void isButton::buttonUp(bool overButton)
     update();
 }
 
-// Every activation runs through QAbstractButton::click() (or, for animateClick() and the
-// mnemonic, its delayed equivalent), which calls this once and emits clicked() afterwards.
+// One activation: a left click, a space press, QAbstractButton::click(), animateClick() or
+// the mnemonic. Each runs through QAbstractButton's click, which calls this once (for a
+// disabled button not at all) and emits released() and clicked() after it.
 void isButton::nextCheckState()
-{
-    activate();
-}
-
-void isButton::activate()
 {
     if (m_buttonType == ButtonKind::Check)
         setValue(!m_value);

@@ -159,7 +159,7 @@ signals:
 
 protected:
     bool event(QEvent* e) override;
-    void nextCheckState() override; // an activation by QAbstractButton: click(), animateClick(), the mnemonic
+    void nextCheckState() override; // one activation: Value, state and Click
     void checkStateSet() override;  // setChecked() from outside sets Value
     void paintEvent(QPaintEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
@@ -188,7 +188,6 @@ private:
 
     void buttonDown();              // left button or space down
     void buttonUp(bool overButton); // left button or space up
-    void activate();                // Value, state and Click of one activation
     State restingState() const;     // hot while the mouse is over the button
     void beginHover();
     void endHover();
