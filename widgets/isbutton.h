@@ -9,7 +9,8 @@
 // animateClick() and the mnemonic activate it like a left click. The press, release and key
 // rules are the button's own (see the mouse and keyboard handlers): QAbstractButton's
 // handling of them is not used. Every activation raises Click between QAbstractButton's
-// pressed() and its released() and clicked(). QAbstractButton's icon and iconSize are not drawn; Icon and IconSize are.
+// pressed() and its released() and clicked(). QAbstractButton's icon and iconSize are not
+// drawn; Icon and IconSize are.
 #pragma once
 
 #include "widgets/isbuttonstyle.h"
@@ -71,21 +72,22 @@ public:
     explicit isButton(QWidget* parent = nullptr);
     ~isButton() override;
 
-    // Properties. A setter given a value outside its range keeps the old value.
+    // Properties. A setter given a value outside its range (isbuttontypes.h) keeps the old
+    // value.
     int buttonStyle() const { return number(m_style); }
-    void setButtonStyle(int style); // 0 to 10
+    void setButtonStyle(int style); // a ButtonStyle
     QString caption() const { return text(); }
     void setCaption(const QString& caption);
     QPixmap icon() const { return m_icon; }
     void setIcon(const QPixmap& icon);
     int iconAlign() const { return number(m_iconAlign); }
-    void setIconAlign(int align); // 0 centre, 1 left, 2 right, 3 top, 4 bottom
+    void setIconAlign(int align); // an Align: 0 centre, 1 left, 2 right, 3 top, 4 bottom
     int iconSize() const { return m_iconSize; }
     void setIconSize(int size); // kIconSizeRange, pixels
     int captionAlign() const { return number(m_captionAlign); }
     void setCaptionAlign(int align); // as IconAlign
     int nonThemeStyle() const { return number(m_nonThemeStyle); }
-    void setNonThemeStyle(int style); // 0 to 10
+    void setNonThemeStyle(int style); // a ButtonStyle
     bool iconVisible() const { return m_iconVisible; }
     void setIconVisible(bool visible);
     bool showFocus() const { return m_showFocus; }
@@ -105,15 +107,15 @@ public:
     QString toolTipTitle() const { return m_toolTipTitle; }
     void setToolTipTitle(const QString& title);
     int toolTipIcon() const { return number(m_toolTipIcon); }
-    void setToolTipIcon(int icon); // 0 none, 1 information, 2 warning, 3 error
+    void setToolTipIcon(int icon); // a TipIcon: 0 none, 1 information, 2 warning, 3 error
     int toolTipType() const { return number(m_toolTipType); }
-    void setToolTipType(int type);                                 // 0 rectangle, 1 balloon
+    void setToolTipType(int type);                                 // a TipShape: 0 rectangle, 1 balloon
     QColor toolTipBackColor() const { return m_toolTipBackColor; } // black (0): the system's colour
     void setToolTipBackColor(const QColor& c);
     QColor toolTipForeColor() const { return m_toolTipForeColor; }
     void setToolTipForeColor(const QColor& c);
     int buttonType() const { return number(m_buttonType); }
-    void setButtonType(int type); // 0 push button, 1 check button
+    void setButtonType(int type); // a ButtonKind: 0 push button, 1 check button
     bool value() const { return m_value; }
     void setValue(bool value);
 
@@ -179,7 +181,7 @@ protected:
 
 private:
     void changed();    // marks the button changed and repaints
-    void resizeStep(); // rectangles, caption format, region; repaints
+    void resizeStep(); // theme fallback, region and mask; repaints
     QRegion regionForSize() const;
     void resolveThemeFallback();
     bool themeAvailable() const;
