@@ -1,10 +1,8 @@
 #include "widgets/isbutton.h"
 
 #include "widgets/colorops.h"
-#include "widgets/isbuttonaccessible.h"
 #include "widgets/istooltip.h"
 
-#include <QAccessible>
 #include <QEnterEvent>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -51,10 +49,10 @@ const QString kButtonType = QStringLiteral("ButtonType");
 const QString kValue = QStringLiteral("Value");
 
 // Values of missing keys that do not depend on the system.
-constexpr int kMissingStyle = 3;
+constexpr ButtonStyle kMissingStyle = ButtonStyle::Panel;
 constexpr int kMissingIconSize = 16;
-constexpr int kMissingNonThemeStyle = 5;
-constexpr int kMissingToolTipType = 1;
+constexpr ButtonStyle kMissingNonThemeStyle = ButtonStyle::Rounded;
+constexpr TipShape kMissingToolTipType = TipShape::Balloon;
 
 constexpr int kMinimumTwips = 300;
 constexpr int kTwipsPerInch = 1440;
@@ -96,35 +94,55 @@ QColor systemColour(const QPalette& pal, QPalette::ColorRole role)
     return QColor(opaque(pal.color(QPalette::Active, role).rgb()));
 }
 
-int alignmentFlags(int align)
+int alignmentFlags(Align align)
 {
     switch (align) {
-    case 1: return Qt::AlignLeft | Qt::AlignVCenter;
-    case 2: return Qt::AlignRight | Qt::AlignVCenter;
-    case 3: return Qt::AlignHCenter | Qt::AlignTop;
-    case 4: return Qt::AlignHCenter | Qt::AlignBottom;
-    default: return Qt::AlignCenter;
+    case Align::Left:
+        return Qt::AlignLeft | Qt::AlignVCenter;
+    case Align::Right:
+        return Qt::AlignRight | Qt::AlignVCenter;
+    case Align::Top:
+        return Qt::AlignHCenter | Qt::AlignTop;
+    case Align::Bottom:
+        return Qt::AlignHCenter | Qt::AlignBottom;
+    case Align::Centre:
+        break;
     }
+    return Qt::AlignCenter;
 }
 
 // Typed reads of a loaded bag. A value of the wrong kind or out of range counts as missing.
-int readInt(const PropertyBag& bag, const QString& key, int missing, int lo, int hi)
+std::optional<qlonglong> readNumber(const PropertyBag& bag, const QString& key)
 {
     const QVariant v = bag.read(key);
     if (!v.isValid() || v.typeId() == QMetaType::Bool)
-        return missing;
+        return std::nullopt;
     bool ok = false;
     const qlonglong n = v.toLongLong(&ok);
-    return ok && n >= lo && n <= hi ? static_cast<int>(n) : missing;
+    return ok ? std::optional(n) : std::nullopt;
+}
+
+int readInt(const PropertyBag& bag, const QString& key, int missing, IntRange range)
+{
+    const auto n = readNumber(bag, key);
+    return n && range.contains(*n) ? static_cast<int>(*n) : missing;
+}
+
+template <typename E> E readEnum(const PropertyBag& bag, const QString& key, E missing)
+{
+    const auto n = readNumber(bag, key);
+    return n ? fromNumber<E>(*n).value_or(missing) : missing;
 }
 
 bool readBool(const PropertyBag& bag, const QString& key, bool missing)
 {
     const QVariant v = bag.read(key);
     switch (v.typeId()) {
-    case QMetaType::Bool: return v.toBool();
+    case QMetaType::Bool:
+        return v.toBool();
     case QMetaType::Int:
-    case QMetaType::LongLong: return v.toLongLong() != 0;
+    case QMetaType::LongLong:
+        return v.toLongLong() != 0;
     case QMetaType::QString: {
         const QString s = v.toString().trimmed();
         if (s.compare(QStringLiteral("true"), Qt::CaseInsensitive) == 0)
@@ -133,7 +151,8 @@ bool readBool(const PropertyBag& bag, const QString& key, bool missing)
             return false;
         return missing;
     }
-    default: return missing;
+    default:
+        return missing;
     }
 }
 
@@ -154,18 +173,42 @@ QString readText(const PropertyBag& bag, const QString& key, const QString& miss
     return v.typeId() == QMetaType::QString ? v.toString() : missing;
 }
 
+// An "&" in the caption marks the mnemonic ("&&" is one ampersand), underlined where the
+// platform style underlines shortcuts.
+int mnemonicFlag(const QWidget* w)
+{
+    return w->style()->styleHint(QStyle::SH_UnderlineShortcut, nullptr, w) ? Qt::TextShowMnemonic
+                                                                           : Qt::TextHideMnemonic;
+}
+
+// The caption as drawn: "&" before a character is the mnemonic mark, "&&" one ampersand.
+QString shownCaption(const QString& caption)
+{
+    QString shown;
+    shown.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == u'&' && i + 1 < caption.size())
+            ++i;
+        shown += caption[i];
+    }
+    return shown;
+}
+
 QPixmap readPicture(const PropertyBag& bag, const QString& key)
 {
     const QVariant v = bag.read(key);
     switch (v.typeId()) {
-    case QMetaType::QPixmap: return v.value<QPixmap>();
-    case QMetaType::QImage: return QPixmap::fromImage(v.value<QImage>());
+    case QMetaType::QPixmap:
+        return v.value<QPixmap>();
+    case QMetaType::QImage:
+        return QPixmap::fromImage(v.value<QImage>());
     case QMetaType::QByteArray: {
         QPixmap p;
         p.loadFromData(v.toByteArray());
         return p;
     }
-    default: return {};
+    default:
+        return {};
     }
 }
 
@@ -182,21 +225,21 @@ QFont readFont(const PropertyBag& bag, const QString& key, const QFont& missing)
 
 } // namespace
 
-isButton::isButton(QWidget* parent) : QWidget(parent)
+isButton::isButton(QWidget* parent) : QAbstractButton(parent)
 {
-    installIsButtonAccessibility();
     setFocusPolicy(Qt::StrongFocus);
+    setSizePolicy(QSizePolicy()); // laid out as any widget, not as a fixed-height button
     setAttribute(Qt::WA_KeyCompression, false);
     m_backColor = systemColour(palette(), QPalette::Button);
     m_highlightColor = systemColour(palette(), QPalette::Highlight);
     m_fontColor = systemColour(palette(), QPalette::ButtonText);
     m_fontHighlightColor = m_fontColor;
     m_toolTip = QWidget::toolTip();
-    m_caption = objectName();
+    setText(objectName());
     // A new button is captioned with its own name until it gets a caption.
     connect(this, &QObject::objectNameChanged, this, [this](const QString& name) {
         if (!m_captionSet) {
-            m_caption = name;
+            setText(name);
             resizeStep();
         }
     });
@@ -217,22 +260,21 @@ void isButton::changed()
 
 void isButton::setButtonStyle(int style)
 {
-    if (!isValidStyle(style))
+    const auto s = fromNumber<ButtonStyle>(style);
+    if (!s)
         return;
-    m_style = style;
+    m_style = *s;
     m_changed = true;
     resizeStep();
 }
 
 void isButton::setCaption(const QString& caption)
 {
-    m_caption = caption;
     m_captionSet = true;
     m_changed = true;
+    setText(caption); // the mnemonic, the accessible name and the size hint follow
     updateGeometry();
     resizeStep();
-    QAccessibleEvent named(this, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&named);
 }
 
 void isButton::setIcon(const QPixmap& icon)
@@ -244,16 +286,17 @@ void isButton::setIcon(const QPixmap& icon)
 
 void isButton::setIconAlign(int align)
 {
-    if (align < 0 || align > 4)
+    const auto a = fromNumber<Align>(align);
+    if (!a)
         return;
-    m_iconAlign = align;
+    m_iconAlign = *a;
     m_changed = true;
     resizeStep();
 }
 
 void isButton::setIconSize(int size)
 {
-    if (size < 0 || size > 32767)
+    if (!kIconSizeRange.contains(size))
         return;
     m_iconSize = size;
     m_changed = true;
@@ -262,18 +305,20 @@ void isButton::setIconSize(int size)
 
 void isButton::setCaptionAlign(int align)
 {
-    if (align < 0 || align > 4)
+    const auto a = fromNumber<Align>(align);
+    if (!a)
         return;
-    m_captionAlign = align;
+    m_captionAlign = *a;
     m_changed = true;
     resizeStep();
 }
 
 void isButton::setNonThemeStyle(int style)
 {
-    if (!isValidStyle(style))
+    const auto s = fromNumber<ButtonStyle>(style);
+    if (!s)
         return;
-    m_nonThemeStyle = style;
+    m_nonThemeStyle = *s;
     m_changed = true;
     resizeStep();
 }
@@ -334,17 +379,19 @@ void isButton::setToolTipTitle(const QString& title)
 
 void isButton::setToolTipIcon(int icon)
 {
-    if (icon < 0 || icon > 3)
+    const auto i = fromNumber<TipIcon>(icon);
+    if (!i)
         return;
-    m_toolTipIcon = icon;
+    m_toolTipIcon = *i;
     changed();
 }
 
 void isButton::setToolTipType(int type)
 {
-    if (type < 0 || type > 1)
+    const auto t = fromNumber<TipShape>(type);
+    if (!t)
         return;
-    m_toolTipType = type;
+    m_toolTipType = *t;
     changed();
 }
 
@@ -362,15 +409,28 @@ void isButton::setToolTipForeColor(const QColor& c)
 
 void isButton::setButtonType(int type)
 {
-    if (type < 0 || type > 1)
+    const auto k = fromNumber<ButtonKind>(type);
+    if (!k)
         return;
-    m_buttonType = type;
+    m_buttonType = *k;
+    // A check button is checkable, its Value the checked state.
+    setCheckable(m_buttonType == ButtonKind::Check);
+    setChecked(m_value);
     changed();
 }
 
 void isButton::setValue(bool value)
 {
     m_value = value;
+    setChecked(value); // a push button keeps its Value but is never checked
+    changed();
+}
+
+void isButton::checkStateSet()
+{
+    if (!isCheckable() || isChecked() == m_value)
+        return;
+    m_value = isChecked();
     changed();
 }
 
@@ -384,13 +444,13 @@ PropertyBag isButton::saveProperties() const
         if (differs)
             bag.write(key, value);
     };
-    writeIf(kStyle, m_style, m_style != kMissingStyle);
-    writeIf(kCaption, m_caption, !m_caption.isEmpty());
+    writeIf(kStyle, number(m_style), m_style != kMissingStyle);
+    writeIf(kCaption, caption(), !caption().isEmpty());
     bag.write(kIcon, m_icon.isNull() ? QVariant() : QVariant(m_icon));
-    writeIf(kIconAlign, m_iconAlign, m_iconAlign != 0);
+    writeIf(kIconAlign, number(m_iconAlign), m_iconAlign != Align::Centre);
     writeIf(kIconSize, m_iconSize, m_iconSize != kMissingIconSize);
-    writeIf(kCaptionAlign, m_captionAlign, m_captionAlign != 0);
-    writeIf(kNonThemeStyle, m_nonThemeStyle, m_nonThemeStyle != kMissingNonThemeStyle);
+    writeIf(kCaptionAlign, number(m_captionAlign), m_captionAlign != Align::Centre);
+    writeIf(kNonThemeStyle, number(m_nonThemeStyle), m_nonThemeStyle != kMissingNonThemeStyle);
     const bool enabled = !testAttribute(Qt::WA_ForceDisabled);
     writeIf(kEnabled, enabled, !enabled);
     writeIf(kIconVisible, m_iconVisible, !m_iconVisible);
@@ -399,20 +459,23 @@ PropertyBag isButton::saveProperties() const
     writeIf(kBackColor, m_backColor, !sameColour(m_backColor, systemColour(pal, QPalette::Button)));
     writeIf(kHighlightColor, m_highlightColor, !sameColour(m_highlightColor, systemColour(pal, QPalette::Highlight)));
     writeIf(kFontColor, m_fontColor, !sameColour(m_fontColor, systemColour(pal, QPalette::ButtonText)));
-    writeIf(kFontHighlightColor, m_fontHighlightColor, !sameColour(m_fontHighlightColor, systemColour(pal, QPalette::ButtonText)));
+    writeIf(kFontHighlightColor, m_fontHighlightColor,
+            !sameColour(m_fontHighlightColor, systemColour(pal, QPalette::ButtonText)));
     // The holder's tooltip text, the value of a missing key, is not saved with the button and
     // is the button's own text again once the button has been shown and hidden; compared
     // with it, a tooltip would be dropped. A tooltip is therefore saved whenever there is one.
     writeIf(kToolTipText, m_toolTip, !m_toolTip.isEmpty());
     bag.write(kToolTipTitle, m_toolTipTitle);
-    bag.write(kToolTipIcon, m_toolTipIcon);
-    bag.write(kToolTipType, m_toolTipType);
-    writeIf(kTtBackColor, m_toolTipBackColor, !sameColour(m_toolTipBackColor, systemColour(pal, QPalette::ToolTipBase)));
-    writeIf(kTtForeColor, m_toolTipForeColor, !sameColour(m_toolTipForeColor, systemColour(pal, QPalette::ToolTipText)));
+    bag.write(kToolTipIcon, number(m_toolTipIcon));
+    bag.write(kToolTipType, number(m_toolTipType));
+    writeIf(kTtBackColor, m_toolTipBackColor,
+            !sameColour(m_toolTipBackColor, systemColour(pal, QPalette::ToolTipBase)));
+    writeIf(kTtForeColor, m_toolTipForeColor,
+            !sameColour(m_toolTipForeColor, systemColour(pal, QPalette::ToolTipText)));
     bag.write(kFont, font());
-    writeIf(kButtonType, m_buttonType, m_buttonType != 0);
+    writeIf(kButtonType, number(m_buttonType), m_buttonType != ButtonKind::Push);
     writeIf(kValue, m_value, m_value);
-    const_cast<isButton*>(this)->m_changed = false;
+    m_changed = false;
     return bag;
 }
 
@@ -421,14 +484,14 @@ void isButton::loadProperties(const PropertyBag& bag)
     const QPalette& pal = palette();
     const auto system = [&pal](QPalette::ColorRole role) { return systemColour(pal, role); };
 
-    m_style = readInt(bag, kStyle, kMissingStyle, 0, kStyleCount - 1);
-    m_caption = readText(bag, kCaption, QString());
+    m_style = readEnum(bag, kStyle, kMissingStyle);
     m_captionSet = true;
+    setText(readText(bag, kCaption, QString()));
     m_icon = readPicture(bag, kIcon);
-    m_iconAlign = readInt(bag, kIconAlign, 0, 0, 4);
-    m_iconSize = readInt(bag, kIconSize, kMissingIconSize, 0, 32767);
-    m_captionAlign = readInt(bag, kCaptionAlign, 0, 0, 4);
-    m_nonThemeStyle = readInt(bag, kNonThemeStyle, kMissingNonThemeStyle, 0, kStyleCount - 1);
+    m_iconAlign = readEnum(bag, kIconAlign, Align::Centre);
+    m_iconSize = readInt(bag, kIconSize, kMissingIconSize, kIconSizeRange);
+    m_captionAlign = readEnum(bag, kCaptionAlign, Align::Centre);
+    m_nonThemeStyle = readEnum(bag, kNonThemeStyle, kMissingNonThemeStyle);
     m_iconVisible = readBool(bag, kIconVisible, true);
     m_showFocus = readBool(bag, kShowFocus, false);
     m_useCustomColors = readBool(bag, kUseCustomColors, false);
@@ -438,12 +501,14 @@ void isButton::loadProperties(const PropertyBag& bag)
     m_fontHighlightColor = readColour(bag, kFontHighlightColor, system(QPalette::ButtonText));
     m_toolTip = readText(bag, kToolTipText, QWidget::toolTip());
     m_toolTipTitle = readText(bag, kToolTipTitle, QString());
-    m_toolTipIcon = readInt(bag, kToolTipIcon, 0, 0, 3);
-    m_toolTipType = readInt(bag, kToolTipType, kMissingToolTipType, 0, 1);
+    m_toolTipIcon = readEnum(bag, kToolTipIcon, TipIcon::None);
+    m_toolTipType = readEnum(bag, kToolTipType, kMissingToolTipType);
     m_toolTipBackColor = readColour(bag, kTtBackColor, system(QPalette::ToolTipBase));
     m_toolTipForeColor = readColour(bag, kTtForeColor, system(QPalette::ToolTipText));
-    m_buttonType = readInt(bag, kButtonType, 0, 0, 1);
+    m_buttonType = readEnum(bag, kButtonType, ButtonKind::Push);
     m_value = readBool(bag, kValue, false);
+    setCheckable(m_buttonType == ButtonKind::Check);
+    setChecked(m_value);
     setFont(readFont(bag, kFont, font()));
     setEnabled(readBool(bag, kEnabled, true));
 
@@ -469,47 +534,42 @@ void isButton::updateMinimumSize()
 
 void isButton::resizeStep()
 {
-    const int w = width(), h = height();
-    m_outerRect = QRect(0, 0, w, h);
-    m_captionRect = QRect(QPoint(4, 4), QPoint(w - 5, h - 5)); // 4, 4 to w - 4, h - 4
-    m_captionFormat = alignmentFlags(m_captionAlign) | Qt::TextSingleLine;
     resolveThemeFallback();
-    const RegionShape shape = styleTraits(m_style).region;
-    m_region = buttonRegion(shape, w, h);
-    if (shape == RegionShape::Rectangle)
+    m_region = regionForSize();
+    if (styleTraits(m_style).region == RegionShape::Rectangle)
         clearMask();
     else
         setMask(m_region);
     update();
 }
 
-void isButton::syncGeometry() const
-{
-    if (m_outerRect.size() != size())
-        const_cast<isButton*>(this)->resizeStep();
-}
-
+// The rectangles and the caption format follow from the size and CaptionAlign (a hidden
+// widget gets its resize event only when shown, so they are worked out here rather than
+// kept from the last resize step).
 QRect isButton::outerRect() const
 {
-    syncGeometry();
-    return m_outerRect;
+    return rect();
 }
 
 QRect isButton::captionRect() const
 {
-    syncGeometry();
-    return m_captionRect;
+    return QRect(QPoint(4, 4), QPoint(width() - 5, height() - 5)); // 4, 4 to w - 4, h - 4
 }
 
 int isButton::captionFormat() const
 {
-    syncGeometry();
-    return m_captionFormat;
+    return alignmentFlags(m_captionAlign) | Qt::TextSingleLine;
 }
 
-QRegion isButton::windowRegion() const
+QRegion isButton::regionForSize() const
 {
-    syncGeometry();
+    return buttonRegion(styleTraits(m_style).region, width(), height());
+}
+
+QRegion isButton::windowRegion()
+{
+    if (regionForSize() != m_region)
+        resizeStep(); // a hidden button was resized and has not had its resize event yet
     return m_region;
 }
 
@@ -521,10 +581,10 @@ bool isButton::themeAvailable() const
 
 void isButton::resolveThemeFallback()
 {
-    if (m_style != static_cast<int>(ButtonStyle::Themed) || themeAvailable())
+    if (m_style != ButtonStyle::Themed || themeAvailable())
         return;
     // A non-theme style of 6 would fall back to itself; the rounded style stands in.
-    m_style = m_nonThemeStyle == static_cast<int>(ButtonStyle::Themed) ? kMissingNonThemeStyle : m_nonThemeStyle;
+    m_style = m_nonThemeStyle == ButtonStyle::Themed ? kMissingNonThemeStyle : m_nonThemeStyle;
 }
 
 void isButton::decideTracking()
@@ -565,7 +625,7 @@ void isButton::setTrackingProbe(TrackingProbe probe)
 
 void isButton::Refresh()
 {
-    if (m_style == static_cast<int>(ButtonStyle::Themed) && !themeAvailable())
+    if (m_style == ButtonStyle::Themed && !themeAvailable())
         resizeStep();
     update();
 }
@@ -579,7 +639,7 @@ void isButton::forceState(State state)
 QSize isButton::sizeHint() const
 {
     const QFontMetrics fm(font());
-    int w = fm.horizontalAdvance(m_caption) + 16;
+    int w = fm.horizontalAdvance(shownCaption(text())) + 16;
     if (m_iconVisible && !m_icon.isNull())
         w += m_iconSize + styleTraits(m_style).iconMargin;
     const int h = std::max(fm.height() + 12, m_iconVisible && !m_icon.isNull() ? m_iconSize + 8 : 0);
@@ -607,21 +667,20 @@ void isButton::buttonUp(bool overButton)
         return;
     // A check button stays pressed until the click inverts its value. Released away from
     // the button no click follows, so the button comes back to normal at once.
-    if (overButton && m_buttonType == 1 && !m_value)
+    if (overButton && m_buttonType == ButtonKind::Check && !m_value)
         m_state = State::Pressed;
     else
         m_state = overButton ? restingState() : State::Normal;
     update();
 }
 
-void isButton::click()
+// One activation: a left click, a space press, QAbstractButton::click(), animateClick() or
+// the mnemonic. Each runs through QAbstractButton's click, which calls this once (for a
+// disabled button not at all) and emits released() and clicked() after it.
+void isButton::nextCheckState()
 {
-    if (!isEnabled())
-        return;
-    if (m_buttonType == 1) {
-        m_value = !m_value;
-        m_changed = true;
-    }
+    if (m_buttonType == ButtonKind::Check)
+        setValue(!m_value);
     m_state = restingState();
     update();
     emit Click();
@@ -672,6 +731,8 @@ void isButton::leaveEvent(QEvent*)
     endHover();
 }
 
+// Only the space key is the button's; every other key goes to the holder as from any widget
+// (QAbstractButton's arrow-key focus moves and its Select key are left out).
 void isButton::keyPressEvent(QKeyEvent* e)
 {
     if (e->key() != Qt::Key_Space) {
@@ -705,7 +766,7 @@ void isButton::focusInEvent(QFocusEvent* e)
 {
     m_focus = true;
     update();
-    QWidget::focusInEvent(e);
+    QAbstractButton::focusInEvent(e);
 }
 
 void isButton::focusOutEvent(QFocusEvent* e)
@@ -718,7 +779,7 @@ void isButton::focusOutEvent(QFocusEvent* e)
             m_state = restingState();
     }
     update();
-    QWidget::focusOutEvent(e);
+    QAbstractButton::focusOutEvent(e);
 }
 
 // ---- hover and tooltip ----------------------------------------------------------------
@@ -759,8 +820,8 @@ void isButton::rebuildToolTip()
     isToolTip::Content content;
     content.text = m_toolTip;
     content.title = m_toolTipTitle;
-    content.icon = m_toolTipIcon;
-    content.balloon = m_toolTipType == 1;
+    content.icon = number(m_toolTipIcon);
+    content.balloon = m_toolTipType == TipShape::Balloon;
     content.back = m_toolTipBackColor;
     content.fore = m_toolTipForeColor;
     m_toolTipWindow = new isToolTip(this, content);
@@ -782,7 +843,7 @@ void isButton::moveHolderToolTip()
 
 void isButton::showEvent(QShowEvent* e)
 {
-    QWidget::showEvent(e);
+    QAbstractButton::showEvent(e);
     if (e->spontaneous())
         return;
     moveHolderToolTip();
@@ -791,7 +852,7 @@ void isButton::showEvent(QShowEvent* e)
 
 void isButton::hideEvent(QHideEvent* e)
 {
-    QWidget::hideEvent(e);
+    QAbstractButton::hideEvent(e);
     if (e->spontaneous())
         return;
     endHover();
@@ -815,7 +876,7 @@ bool isButton::event(QEvent* e)
     default:
         break;
     }
-    return QWidget::event(e);
+    return QAbstractButton::event(e);
 }
 
 void isButton::changeEvent(QEvent* e)
@@ -843,12 +904,12 @@ void isButton::changeEvent(QEvent* e)
     default:
         break;
     }
-    QWidget::changeEvent(e);
+    QAbstractButton::changeEvent(e);
 }
 
 void isButton::resizeEvent(QResizeEvent* e)
 {
-    QWidget::resizeEvent(e);
+    QAbstractButton::resizeEvent(e);
     resizeStep();
 }
 
@@ -857,9 +918,11 @@ void isButton::resizeEvent(QResizeEvent* e)
 isButton::State isButton::paintedState() const
 {
     State s = m_state;
-    if (m_designMode && m_style != static_cast<int>(ButtonStyle::Rounded))
+    if (m_designMode && m_style != ButtonStyle::Rounded)
         s = State::Hot;
-    if (m_buttonType == 1 && m_value)
+    if (isDown()) // an animated click (the mnemonic, an assistive press) shows its press
+        s = State::Pressed;
+    if (m_buttonType == ButtonKind::Check && m_value)
         s = State::Pressed;
     if (!isEnabled() || m_state == State::Disabled)
         s = State::Disabled;
@@ -893,9 +956,15 @@ void isButton::paintThemed(QPainter& p, State state)
         if (m_focus)
             opt.features |= QStyleOptionButton::DefaultButton;
         break;
-    case State::Hot: opt.state |= QStyle::State_Enabled | QStyle::State_Raised | QStyle::State_MouseOver; break;
-    case State::Pressed: opt.state |= QStyle::State_Enabled | QStyle::State_Sunken; break;
-    case State::Disabled: opt.palette.setCurrentColorGroup(QPalette::Disabled); break;
+    case State::Hot:
+        opt.state |= QStyle::State_Enabled | QStyle::State_Raised | QStyle::State_MouseOver;
+        break;
+    case State::Pressed:
+        opt.state |= QStyle::State_Enabled | QStyle::State_Sunken;
+        break;
+    case State::Disabled:
+        opt.palette.setCurrentColorGroup(QPalette::Disabled);
+        break;
     }
     style()->drawControl(QStyle::CE_PushButton, &opt, &p, this);
 }
@@ -904,7 +973,7 @@ void isButton::paintButton(QImage& image)
 {
     const State state = paintedState();
     StylePaint in;
-    in.style = m_style;
+    in.style = number(m_style);
     in.state = static_cast<ButtonState>(state);
     in.focus = m_focus;
     in.customColours = m_useCustomColors && state != State::Disabled;
@@ -920,40 +989,49 @@ void isButton::paintButton(QImage& image)
         const int margin = styleTraits(m_style).iconMargin;
         int x = (w - m_iconSize) / 2, y = (h - m_iconSize) / 2;
         switch (m_iconAlign) {
-        case 1: x = margin; break;
-        case 2: x = w - margin - m_iconSize; break;
-        case 3: y = margin; break;
-        case 4: y = h - margin - m_iconSize; break;
-        default: break;
+        case Align::Left:
+            x = margin;
+            break;
+        case Align::Right:
+            x = w - margin - m_iconSize;
+            break;
+        case Align::Top:
+            y = margin;
+            break;
+        case Align::Bottom:
+            y = h - margin - m_iconSize;
+            break;
+        case Align::Centre:
+            break;
         }
         if (state == State::Pressed)
             x += 1, y += 1;
         iconRect = QRect(x, y, m_iconSize, m_iconSize);
     }
-    const bool iconShadow = drawIcon && m_style == static_cast<int>(ButtonStyle::HoverBox) && state == State::Hot;
+    const bool iconShadow = drawIcon && m_style == ButtonStyle::HoverBox && state == State::Hot;
 
     QPainter p(&image);
     p.fillRect(QRect(0, 0, w, h), QColor(clearColour(in)));
-    if (m_style == static_cast<int>(ButtonStyle::Themed))
+    if (m_style == ButtonStyle::Themed)
         paintThemed(p, state);
     else
         paintStyle(p, in);
 
-    QRgb text = in.system.buttonText;
+    QRgb ink = in.system.buttonText;
     if (state == State::Disabled)
-        text = in.system.greyText;
+        ink = in.system.greyText;
     else if (m_useCustomColors)
-        text = opaque((state == State::Normal ? m_fontColor : m_fontHighlightColor).rgb());
+        ink = opaque((state == State::Normal ? m_fontColor : m_fontHighlightColor).rgb());
     p.setFont(font());
-    p.setPen(QColor(text));
-    p.drawText(m_captionRect, m_captionFormat, m_caption);
+    p.setPen(QColor(ink));
+    p.drawText(captionRect(), captionFormat() | mnemonicFlag(this), text());
 
     if (drawIcon) {
         p.setRenderHint(QPainter::SmoothPixmapTransform);
         p.drawPixmap(iconRect, m_icon);
     }
     if (m_showFocus && m_focus) {
-        p.setPen(QPen(QColor(text), 0, Qt::DotLine));
+        p.setPen(QPen(QColor(ink), 0, Qt::DotLine));
         p.setBrush(Qt::NoBrush);
         p.drawRect(QRect(3, 3, w - 7, h - 7));
     }
@@ -964,8 +1042,9 @@ void isButton::paintButton(QImage& image)
         // button's pixel at (1, 1), and the icon again 2 pixels up and to the left.
         const qreal dpr = image.devicePixelRatio();
         const QRgb reference = image.pixel(static_cast<int>(dpr), static_cast<int>(dpr));
-        const QRect device = QRect((QPointF(iconRect.topLeft()) * dpr).toPoint(), (QSizeF(iconRect.size()) * dpr).toSize())
-                                 .intersected(image.rect());
+        const QRect device =
+            QRect((QPointF(iconRect.topLeft()) * dpr).toPoint(), (QSizeF(iconRect.size()) * dpr).toSize())
+                .intersected(image.rect());
         for (int y = device.top(); y <= device.bottom(); ++y)
             for (int x = device.left(); x <= device.right(); ++x)
                 if (image.pixel(x, y) != reference)

@@ -2,18 +2,28 @@
 // styles (isbuttonstyle.h), tracks the mouse for its hot state, shows its own tooltip, can be
 // a two-state (check) button, and raises Click, MouseEnter and MouseLeave. Its properties
 // are saved to and loaded from a property bag by name.
+//
+// It is a QAbstractButton, so that assistive technology and Qt see a push button: the
+// caption is the button's text (an "&" marks the mnemonic, "&&" is a literal ampersand), a
+// check button is checkable with Value as its checked state, and QAbstractButton::click(),
+// animateClick() and the mnemonic activate it like a left click. The press, release and key
+// rules are the button's own (see the mouse and keyboard handlers): QAbstractButton's
+// handling of them is not used. Every activation raises Click between QAbstractButton's
+// pressed() and its released() and clicked(). QAbstractButton's icon and iconSize are not
+// drawn; Icon and IconSize are.
 #pragma once
 
 #include "widgets/isbuttonstyle.h"
+#include "widgets/isbuttontypes.h"
 #include "widgets/propertybag.h"
 
+#include <QAbstractButton>
 #include <QColor>
 #include <QFont>
 #include <QPixmap>
 #include <QPointer>
 #include <QRect>
 #include <QRegion>
-#include <QWidget>
 
 #include <functional>
 
@@ -23,7 +33,7 @@ namespace xingming::widgets {
 
 class isToolTip;
 
-class isButton : public QWidget {
+class isButton : public QAbstractButton {
     Q_OBJECT
     Q_PROPERTY(int Style READ buttonStyle WRITE setButtonStyle)
     Q_PROPERTY(QString Caption READ caption WRITE setCaption)
@@ -62,21 +72,22 @@ public:
     explicit isButton(QWidget* parent = nullptr);
     ~isButton() override;
 
-    // Properties. A setter given a value outside its range keeps the old value.
-    int buttonStyle() const { return m_style; }
-    void setButtonStyle(int style);               // 0 to 10
-    QString caption() const { return m_caption; }
+    // Properties. A setter given a value outside its range (isbuttontypes.h) keeps the old
+    // value.
+    int buttonStyle() const { return number(m_style); }
+    void setButtonStyle(int style); // a ButtonStyle
+    QString caption() const { return text(); }
     void setCaption(const QString& caption);
     QPixmap icon() const { return m_icon; }
     void setIcon(const QPixmap& icon);
-    int iconAlign() const { return m_iconAlign; }
-    void setIconAlign(int align);                 // 0 centre, 1 left, 2 right, 3 top, 4 bottom
+    int iconAlign() const { return number(m_iconAlign); }
+    void setIconAlign(int align); // an Align: 0 centre, 1 left, 2 right, 3 top, 4 bottom
     int iconSize() const { return m_iconSize; }
-    void setIconSize(int size);                   // 0 to 32767 pixels
-    int captionAlign() const { return m_captionAlign; }
-    void setCaptionAlign(int align);              // as IconAlign
-    int nonThemeStyle() const { return m_nonThemeStyle; }
-    void setNonThemeStyle(int style);             // 0 to 10
+    void setIconSize(int size); // kIconSizeRange, pixels
+    int captionAlign() const { return number(m_captionAlign); }
+    void setCaptionAlign(int align); // as IconAlign
+    int nonThemeStyle() const { return number(m_nonThemeStyle); }
+    void setNonThemeStyle(int style); // a ButtonStyle
     bool iconVisible() const { return m_iconVisible; }
     void setIconVisible(bool visible);
     bool showFocus() const { return m_showFocus; }
@@ -92,31 +103,31 @@ public:
     QColor fontHighlightColor() const { return m_fontHighlightColor; }
     void setFontHighlightColor(const QColor& c);
     QString buttonToolTip() const { return m_toolTip; }
-    void setButtonToolTip(const QString& text);   // takes effect at the next mouse entry
+    void setButtonToolTip(const QString& text); // takes effect at the next mouse entry
     QString toolTipTitle() const { return m_toolTipTitle; }
     void setToolTipTitle(const QString& title);
-    int toolTipIcon() const { return m_toolTipIcon; }
-    void setToolTipIcon(int icon);                // 0 none, 1 information, 2 warning, 3 error
-    int toolTipType() const { return m_toolTipType; }
-    void setToolTipType(int type);                // 0 rectangle, 1 balloon
+    int toolTipIcon() const { return number(m_toolTipIcon); }
+    void setToolTipIcon(int icon); // a TipIcon: 0 none, 1 information, 2 warning, 3 error
+    int toolTipType() const { return number(m_toolTipType); }
+    void setToolTipType(int type);                                 // a TipShape: 0 rectangle, 1 balloon
     QColor toolTipBackColor() const { return m_toolTipBackColor; } // black (0): the system's colour
     void setToolTipBackColor(const QColor& c);
     QColor toolTipForeColor() const { return m_toolTipForeColor; }
     void setToolTipForeColor(const QColor& c);
-    int buttonType() const { return m_buttonType; }
-    void setButtonType(int type);                 // 0 push button, 1 check button
+    int buttonType() const { return number(m_buttonType); }
+    void setButtonType(int type); // a ButtonKind: 0 push button, 1 check button
     bool value() const { return m_value; }
     void setValue(bool value);
 
     // Saving and loading by the saved keys; see isbutton.cpp for the keys and the values of
     // missing keys. Loading decides whether mouse tracking is available.
-    PropertyBag saveProperties() const;
+    PropertyBag saveProperties() const; // clears the changed mark
     void loadProperties(const PropertyBag& bag);
     bool isChanged() const { return m_changed; } // a property was set since the last save or load
 
     // Run-time state.
     State state() const { return m_state; }
-    State paintedState() const; // after design mode, a check button's Value and disabling
+    State paintedState() const; // after design mode, an animated click, a check button's Value and disabling
     bool hasFocusFlag() const { return m_focus; }
     bool isTracking() const { return m_tracking; }
     bool trackingAvailable() const { return m_trackingAvailable; }
@@ -128,8 +139,8 @@ public:
     // Results of the resize step.
     QRect outerRect() const;
     QRect captionRect() const;
-    int captionFormat() const;  // Qt::Alignment and Qt::TextSingleLine
-    QRegion windowRegion() const;
+    int captionFormat() const; // Qt::Alignment and Qt::TextSingleLine (the mnemonic is added when drawn)
+    QRegion windowRegion();    // applies the current size to the window shape first
     int minimumPixels(Qt::Orientation o) const; // 300 twips at the screen's resolution
 
     // Debug and gallery hook: shows a state until the next event changes it.
@@ -150,6 +161,8 @@ signals:
 
 protected:
     bool event(QEvent* e) override;
+    void nextCheckState() override; // one activation: Value, state and Click
+    void checkStateSet() override;  // setChecked() from outside sets Value
     void paintEvent(QPaintEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
@@ -167,18 +180,17 @@ protected:
     void changeEvent(QEvent* e) override;
 
 private:
-    void changed();          // marks the button changed and repaints
-    void resizeStep();       // rectangles, caption format, region; repaints
-    void syncGeometry() const; // a hidden widget gets its resize event only when shown
+    void changed();    // marks the button changed and repaints
+    void resizeStep(); // theme fallback, region and mask; repaints
+    QRegion regionForSize() const;
     void resolveThemeFallback();
     bool themeAvailable() const;
     void decideTracking();
     void updateMinimumSize();
 
-    void buttonDown();                     // left button or space down
-    void buttonUp(bool overButton);        // left button or space up
-    void click();                          // a click by the left button or space
-    State restingState() const;            // hot while the mouse is over the button
+    void buttonDown();              // left button or space down
+    void buttonUp(bool overButton); // left button or space up
+    State restingState() const;     // hot while the mouse is over the button
     void beginHover();
     void endHover();
     void rebuildToolTip();
@@ -188,25 +200,24 @@ private:
     void paintThemed(QPainter& p, State state);
 
     // Properties.
-    int m_style = 0;
-    QString m_caption;
-    bool m_captionSet = false;
+    ButtonStyle m_style = ButtonStyle::Classic;
+    bool m_captionSet = false; // the caption is QAbstractButton's text
     QPixmap m_icon;
-    int m_iconAlign = 0;
+    Align m_iconAlign = Align::Centre;
     int m_iconSize = 16;
-    int m_captionAlign = 0;
-    int m_nonThemeStyle = 0;
+    Align m_captionAlign = Align::Centre;
+    ButtonStyle m_nonThemeStyle = ButtonStyle::Classic;
     bool m_iconVisible = false;
     bool m_showFocus = false;
     bool m_useCustomColors = false;
     QColor m_backColor, m_highlightColor, m_fontColor, m_fontHighlightColor;
     QString m_toolTip;
     QString m_toolTipTitle;
-    int m_toolTipIcon = 0;
-    int m_toolTipType = 0;
+    TipIcon m_toolTipIcon = TipIcon::None;
+    TipShape m_toolTipType = TipShape::Rectangle;
     QColor m_toolTipBackColor{0, 0, 0};
     QColor m_toolTipForeColor{0, 0, 0};
-    int m_buttonType = 0;
+    ButtonKind m_buttonType = ButtonKind::Push;
     bool m_value = false;
 
     // State.
@@ -218,12 +229,10 @@ private:
     bool m_designMode = false;
     bool m_suppressClick = false; // the release after a double click raises no Click
     bool m_spaceDown = false;
-    bool m_changed = false;
+    mutable bool m_changed = false; // saving clears it
     bool m_movingToolTip = false;
     QPointer<isToolTip> m_toolTipWindow;
-    QRect m_outerRect, m_captionRect;
-    int m_captionFormat = 0;
-    QRegion m_region;
+    QRegion m_region; // the window region of the last resize step
 };
 
 } // namespace xingming::widgets

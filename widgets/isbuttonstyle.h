@@ -19,17 +19,17 @@ namespace xingming::widgets {
 enum class ButtonState : int { Normal = 1, Hot = 2, Pressed = 3, Disabled = 4 };
 
 enum class ButtonStyle : int {
-    Classic = 0,   // three-dimensional double edge
-    Flat = 1,      // flat tool button
+    Classic = 0, // three-dimensional double edge
+    Flat = 1,    // flat tool button
     FlatOutline = 2,
-    Panel = 3,     // flat panel with a two-tone frame
-    HoverBox = 4,  // washed fill, accent border when hot or pressed
-    Rounded = 5,   // fixed-palette rounded button
-    Themed = 6,    // the platform's push-button theme
+    Panel = 3,    // flat panel with a two-tone frame
+    HoverBox = 4, // washed fill, accent border when hot or pressed
+    Rounded = 5,  // fixed-palette rounded button
+    Themed = 6,   // the platform's push-button theme
     Gradient = 7,
-    Soft = 8,      // rounded soft button
+    Soft = 8, // rounded soft button
     Bevelled = 9,
-    Glass = 10,    // skinned glass from three pixel images
+    Glass = 10, // skinned glass from three pixel images
 };
 
 inline constexpr int kStyleCount = 11;
@@ -41,9 +41,9 @@ constexpr bool isValidStyle(int style)
 
 enum class RegionShape {
     Rectangle,
-    CutCorners,     // styles 5 and 7
-    SoftCorners,    // styles 8 and 9
-    RoundRect18,    // style 10
+    CutCorners,  // styles 5 and 7
+    SoftCorners, // styles 8 and 9
+    RoundRect18, // style 10
 };
 
 struct StyleTraits {
@@ -71,20 +71,25 @@ constexpr const StyleTraits& styleTraits(int style)
     return kStyleTraits[static_cast<std::size_t>(isValidStyle(style) ? style : 0)];
 }
 
+constexpr const StyleTraits& styleTraits(ButtonStyle style)
+{
+    return styleTraits(static_cast<int>(style));
+}
+
 // The window region of a client area of w by h pixels.
 QRegion buttonRegion(RegionShape shape, int w, int h);
 
 // The system colours that the styles and the caption read.
 struct SystemColours {
-    QRgb face = 0;        // button face
+    QRgb face = 0; // button face
     QRgb highlight = 0;
     QRgb buttonText = 0;
     QRgb greyText = 0;
-    QRgb light = 0;       // 3D highlight, the lightest edge
-    QRgb midlight = 0;    // 3D light
-    QRgb shadow = 0;      // 3D shadow
-    QRgb darkShadow = 0;  // 3D dark shadow
-    QRgb window = 0;      // window background
+    QRgb light = 0;      // 3D highlight, the lightest edge
+    QRgb midlight = 0;   // 3D light
+    QRgb shadow = 0;     // 3D shadow
+    QRgb darkShadow = 0; // 3D dark shadow
+    QRgb window = 0;     // window background
     static SystemColours from(const QPalette& palette);
 };
 

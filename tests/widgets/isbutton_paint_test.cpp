@@ -1,5 +1,6 @@
 // isButton's pixels: style 8 at known pixels, the regions of styles 5, 8 and 10, the icon's
 // place and the style 4 shadow, the caption colours and the glass images of style 10.
+#include "widgets/buttonresource.h"
 #include "widgets/isbutton.h"
 
 #include "testsupport.h"
@@ -74,6 +75,9 @@ private slots:
     void captionColour();
     void glassImages_data();
     void glassImages();
+    void focusMark_data();
+    void focusMark();
+    void focusMarkOfReportButtons();
 };
 
 void ButtonPaintTest::style8Pixels_data()
@@ -110,7 +114,8 @@ void ButtonPaintTest::style8Pixels_data()
         {"pressed", false, shifted(face, 15), shifted(face, -48), true},
     };
     for (const Case& c : cases) {
-        const QString name = QString::fromLatin1(c.state) + (c.custom ? QStringLiteral(" custom") : QStringLiteral(" system"));
+        const QString name =
+            QString::fromLatin1(c.state) + (c.custom ? QStringLiteral(" custom") : QStringLiteral(" system"));
         const QColor light = shifted(c.bg, 96);
         const QColor topLeft = c.pressed ? c.bg : light;
         const QColor bottomRight = c.pressed ? light : c.bg;
@@ -175,14 +180,15 @@ void ButtonPaintTest::region_data()
     for (const auto& r : rows5)
         QTest::newRow(qPrintable(QStringLiteral("style 5 row ") + QString::number(r[0]))) << 5 << r[0] << r[1] << r[2];
     QTest::newRow("style 7 row 0") << 7 << 0 << 1 << w - 1;
-    const int rows8[][3] = {{0, 2, w - 3},     {1, 1, w - 2},     {2, 0, w - 1},     {3, 0, w},
-                            {h - 4, 0, w},     {h - 3, 1, w},     {h - 2, 2, w - 1}, {h - 1, 3, w - 2}};
+    const int rows8[][3] = {{0, 2, w - 3}, {1, 1, w - 2}, {2, 0, w - 1},     {3, 0, w},
+                            {h - 4, 0, w}, {h - 3, 1, w}, {h - 2, 2, w - 1}, {h - 1, 3, w - 2}};
     for (const auto& r : rows8)
         QTest::newRow(qPrintable(QStringLiteral("style 8 row ") + QString::number(r[0]))) << 8 << r[0] << r[1] << r[2];
     QTest::newRow("style 9 row 23") << 9 << h - 1 << 3 << w - 2;
     const int cuts10[] = {6, 4, 3, 2, 1, 1, 0};
     for (int y = 0; y < 7; ++y) {
-        QTest::newRow(qPrintable(QStringLiteral("style 10 row ") + QString::number(y))) << 10 << y << cuts10[y] << w - cuts10[y];
+        QTest::newRow(qPrintable(QStringLiteral("style 10 row ") + QString::number(y)))
+            << 10 << y << cuts10[y] << w - cuts10[y];
         QTest::newRow(qPrintable(QStringLiteral("style 10 row ") + QString::number(h - 1 - y)))
             << 10 << h - 1 - y << cuts10[y] << w - cuts10[y];
     }
@@ -368,6 +374,50 @@ void ButtonPaintTest::glassImages()
     const QColor expected = middle(image, false, {18, 11});
     QCOMPARE(middle(state, focus, {18, 11}), expected);
     QCOMPARE(middle(state, focus, {40, 20}), expected); // the whole middle is one colour
+}
+
+void ButtonPaintTest::focusMark_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<int>("state");
+    for (int style = 0; style <= 10; ++style)
+        for (int state : {1, 2})
+            QTest::newRow(qPrintable(QStringLiteral("style %1 state %2").arg(style).arg(state))) << style << state;
+}
+
+// With ShowFocus on, every style shows that it has the keyboard focus, at rest and hot.
+void ButtonPaintTest::focusMark()
+{
+    QFETCH(int, style);
+    QFETCH(int, state);
+    isButton::setThemeProbe([](const QStyle*) { return true; });
+    const auto paint = [&](bool focus) {
+        auto b = makeButton(style, QSize(80, 24));
+        isButton::setThemeProbe({});
+        b->setCaption(QStringLiteral("详细解释"));
+        b->setShowFocus(true);
+        if (focus)
+            giveFocus(*b);
+        b->forceState(static_cast<State>(state));
+        return b->grab().toImage();
+    };
+    const QImage unfocused = paint(false);
+    const QImage focused = paint(true);
+    QVERIFY(unfocused != focused);
+}
+
+void ButtonPaintTest::focusMarkOfReportButtons()
+{
+    // The report window's "详细解释" buttons (style 2, which has no focus look of its own)
+    // show the focus mark.
+    QWidget host;
+    isButton* b = xingming::widgets::createButtonFromResource(QStringLiteral(":/widgets/buttons/detail.btn"), &host);
+    QVERIFY(b);
+    QVERIFY(b->showFocus());
+    b->resize(80, 24);
+    const QImage unfocused = b->grab().toImage();
+    giveFocus(*b);
+    QVERIFY(b->grab().toImage() != unfocused);
 }
 
 int runButtonPaintTests(int argc, char** argv)

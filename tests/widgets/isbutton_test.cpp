@@ -6,6 +6,8 @@
 
 #include "testsupport.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QEnterEvent>
 #include <QScreen>
@@ -107,11 +109,12 @@ std::unique_ptr<isButton> makeButton(int style = 0)
 }
 
 // Every property of the table, for comparing two buttons.
-const char* const kAllProperties[] = {"Style", "Caption", "IconAlign", "IconSize", "CaptionAlign", "NonThemeStyle",
-                                      "Enabled", "IconVisible", "ShowFocus", "UseCustomColors", "BackColor",
-                                      "HighlightColor", "FontColor", "FontHighlightColor", "ToolTip", "ToolTipTitle",
-                                      "ToolTipIcon", "ToolTipType", "ToolTipBackColor", "ToolTipForeColor", "Font",
-                                      "ButtonType", "Value"};
+const char* const kAllProperties[] = {
+    "Style",         "Caption",        "IconAlign",   "IconSize",           "CaptionAlign",
+    "NonThemeStyle", "Enabled",        "IconVisible", "ShowFocus",          "UseCustomColors",
+    "BackColor",     "HighlightColor", "FontColor",   "FontHighlightColor", "ToolTip",
+    "ToolTipTitle",  "ToolTipIcon",    "ToolTipType", "ToolTipBackColor",   "ToolTipForeColor",
+    "Font",          "ButtonType",     "Value"};
 
 using Settings = QList<std::pair<QByteArray, QVariant>>;
 
@@ -137,6 +140,16 @@ private slots:
     void clickRules();
     void stateMachine_data();
     void stateMachine();
+    void qtClickFollowsClick_data();
+    void qtClickFollowsClick();
+    void activationThroughQt_data();
+    void activationThroughQt();
+    void valueIsCheckedState();
+    void mnemonic();
+    void accessibleButton_data();
+    void accessibleButton();
+    void rangesOfSettersAndLoader_data();
+    void rangesOfSettersAndLoader();
     void realMouseMovement();
     void trackingUnavailable();
     void trackingSwitchedOff();
@@ -209,8 +222,8 @@ void ButtonTest::clickRules_data()
     QTest::newRow("released outside") << 0 << "press releaseOutside" << 0 << false;
     QTest::newRow("two clicks") << 0 << "press release press release" << 2 << false;
     QTest::newRow("double click") << 0 << "press release dclick release" << 1 << false;
-    QTest::newRow("right click, then left double click") << 0 << "rpress rrelease press release dclick release" << 1
-                                                         << false;
+    QTest::newRow("right click, then left double click")
+        << 0 << "rpress rrelease press release dclick release" << 1 << false;
     QTest::newRow("click after a double click") << 0 << "press release dclick release press release" << 2 << false;
     QTest::newRow("space press") << 0 << "spaceDown spaceUp" << 1 << false;
     QTest::newRow("space held, repeating") << 0 << "spaceDown spaceRepeat spaceRepeat spaceUp" << 1 << false;
@@ -275,6 +288,240 @@ void ButtonTest::stateMachine()
         QCOMPARE(static_cast<int>(b->state()), states[0].toInt());
         if (states.size() > 1)
             QCOMPARE(static_cast<int>(b->paintedState()), states[1].toInt());
+    }
+}
+
+void ButtonTest::qtClickFollowsClick_data()
+{
+    clickRules_data();
+}
+
+// QAbstractButton's clicked() comes once after every Click and at no other time, with the
+// checked state (Value of a check button) it leaves.
+void ButtonTest::qtClickFollowsClick()
+{
+    QFETCH(int, buttonType);
+    QFETCH(QString, script);
+    QFETCH(int, clicks);
+    QFETCH(bool, value);
+    auto b = makeButton(8);
+    b->setButtonType(buttonType);
+    QStringList order;
+    connect(b.get(), &isButton::Click, b.get(), [&order] { order << QStringLiteral("Click"); });
+    connect(b.get(), &QAbstractButton::clicked, b.get(),
+            [&order](bool checked) { order << (checked ? QStringLiteral("clicked on") : QStringLiteral("clicked")); });
+    for (const QString& step : script.split(u' '))
+        QVERIFY2(perform(*b, step), qPrintable(step));
+    QStringList expected;
+    bool checked = false;
+    for (int i = 0; i < clicks; ++i) {
+        checked = buttonType == 1 && !checked;
+        expected << QStringLiteral("Click") << (checked ? QStringLiteral("clicked on") : QStringLiteral("clicked"));
+    }
+    QCOMPARE(order, expected);
+    QCOMPARE(b->isChecked(), buttonType == 1 && value);
+}
+
+void ButtonTest::activationThroughQt_data()
+{
+    // QAbstractButton::click() and animateClick() act as one left click: one Click, a check
+    // button's Value inverted, the button back at rest; a disabled button does nothing.
+    QTest::addColumn<bool>("animated");
+    QTest::addColumn<int>("buttonType");
+    QTest::addColumn<bool>("enabled");
+    QTest::newRow("click") << false << 0 << true;
+    QTest::newRow("click, check button") << false << 1 << true;
+    QTest::newRow("click, disabled") << false << 0 << false;
+    QTest::newRow("animated click") << true << 0 << true;
+    QTest::newRow("animated click, check button") << true << 1 << true;
+    QTest::newRow("animated click, disabled") << true << 1 << false;
+}
+
+void ButtonTest::activationThroughQt()
+{
+    QFETCH(bool, animated);
+    QFETCH(int, buttonType);
+    QFETCH(bool, enabled);
+    auto b = makeButton(8);
+    b->setButtonType(buttonType);
+    b->setEnabled(enabled);
+    QSignalSpy click(b.get(), &isButton::Click);
+    QSignalSpy clicked(b.get(), &QAbstractButton::clicked);
+    if (animated) {
+        b->animateClick();
+        if (enabled)
+            QCOMPARE(b->paintedState(), State::Pressed); // pressed until the click
+        QTest::qWait(200);
+    } else {
+        b->click();
+    }
+    const int expected = enabled ? 1 : 0;
+    QCOMPARE(click.count(), expected);
+    QCOMPARE(clicked.count(), expected);
+    QCOMPARE(b->value(), enabled && buttonType == 1);
+    QCOMPARE(b->state(), enabled ? State::Normal : State::Disabled);
+    QCOMPARE(b->isDown(), false);
+}
+
+void ButtonTest::valueIsCheckedState()
+{
+    auto b = makeButton();
+    QSignalSpy toggled(b.get(), &QAbstractButton::toggled);
+    b->setValue(true); // a push button keeps its Value but is not checkable
+    QVERIFY(!b->isCheckable());
+    QVERIFY(!b->isChecked());
+    b->setButtonType(1);
+    QVERIFY(b->isCheckable());
+    QVERIFY(b->isChecked());
+    b->saveProperties();
+    b->setChecked(false); // from outside, as an assistive toggle does
+    QCOMPARE(b->value(), false);
+    QVERIFY(b->isChanged());
+    QCOMPARE(b->paintedState(), State::Normal);
+    b->toggle();
+    QCOMPARE(b->value(), true);
+    QCOMPARE(toggled.count(), 3);
+    b->setButtonType(0);
+    QVERIFY(!b->isCheckable());
+    QCOMPARE(b->value(), true);
+
+    PropertyBag bag;
+    bag.write(QStringLiteral("ButtonType"), 1);
+    bag.write(QStringLiteral("Value"), true);
+    b->loadProperties(bag);
+    QVERIFY(b->isCheckable());
+    QVERIFY(b->isChecked());
+}
+
+void ButtonTest::mnemonic()
+{
+    // "&" marks the mnemonic of the caption: Alt with the letter clicks the button once.
+    QWidget host;
+    host.resize(200, 100);
+    auto* b = new isButton(&host);
+    b->setGeometry(10, 10, 80, 24);
+    b->setCaption(QStringLiteral("评分(&S)"));
+    auto* plain = new isButton(&host);
+    plain->setGeometry(10, 50, 80, 24);
+    plain->setCaption(QStringLiteral("A && B"));
+    QCOMPARE(b->shortcut(), QKeySequence(QStringLiteral("Alt+S")));
+    QVERIFY(plain->shortcut().isEmpty()); // "&&" is one ampersand
+    QSignalSpy click(b, &isButton::Click);
+    host.show();
+    host.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&host));
+    QTest::keyClick(&host, Qt::Key_S, Qt::AltModifier);
+    QTRY_COMPARE(click.count(), 1);
+    QTest::qWait(150);
+    QCOMPARE(click.count(), 1);
+}
+
+void ButtonTest::accessibleButton_data()
+{
+    // What assistive technology sees: a push button named by its caption without the
+    // mnemonic mark, whose press action clicks it; a check button as a checkable control.
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<int>("buttonType");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("role");
+    QTest::newRow("开始评分") << QStringLiteral("开始评分") << 0 << QStringLiteral("开始评分")
+                              << static_cast<int>(QAccessible::Button);
+    QTest::newRow("详细解释") << QStringLiteral("详细解释") << 0 << QStringLiteral("详细解释")
+                              << static_cast<int>(QAccessible::Button);
+    QTest::newRow("mnemonic") << QStringLiteral("评分(&S)") << 0 << QStringLiteral("评分(S)")
+                              << static_cast<int>(QAccessible::Button);
+    QTest::newRow("ampersand") << QStringLiteral("A && B") << 0 << QStringLiteral("A & B")
+                               << static_cast<int>(QAccessible::Button);
+    QTest::newRow("check button") << QStringLiteral("选中") << 1 << QStringLiteral("选中")
+                                  << static_cast<int>(QAccessible::CheckBox);
+}
+
+void ButtonTest::accessibleButton()
+{
+    QFETCH(QString, caption);
+    QFETCH(int, buttonType);
+    QFETCH(QString, name);
+    QFETCH(int, role);
+    QWidget host;
+    auto* b = new isButton(&host);
+    b->setButtonType(buttonType);
+    b->setCaption(caption);
+    host.show();
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(b);
+    QVERIFY(iface);
+    QCOMPARE(static_cast<int>(iface->role()), role);
+    QCOMPARE(iface->text(QAccessible::Name), name);
+    QVERIFY(iface->state().focusable);
+    QCOMPARE(static_cast<bool>(iface->state().checkable), buttonType == 1);
+    isButton shown; // the caption as drawn has the size of the accessible name
+    shown.setCaption(QString(name).replace(u'&', QStringLiteral("&&")));
+    QCOMPARE(b->sizeHint(), shown.sizeHint());
+    QAccessibleActionInterface* actions = iface->actionInterface();
+    QVERIFY(actions);
+    QSignalSpy click(b, &isButton::Click);
+    if (buttonType == 1) {
+        // A check button is toggled, as setValue() does: Value changes, no Click.
+        const QString toggle = QAccessibleActionInterface::toggleAction();
+        QVERIFY(actions->actionNames().contains(toggle));
+        actions->doAction(toggle);
+        QCOMPARE(b->value(), true);
+        QVERIFY(iface->state().checked);
+        QCOMPARE(click.count(), 0);
+        return;
+    }
+    const QString press = QAccessibleActionInterface::pressAction();
+    QVERIFY(actions->actionNames().contains(press));
+    actions->doAction(press);
+    QTRY_COMPARE(click.count(), 1);
+    b->setEnabled(false);
+    QVERIFY(!actions->actionNames().contains(press));
+    actions->doAction(press); // not even the animated press starts
+    QVERIFY(!b->isDown());
+    QCOMPARE(click.count(), 1);
+}
+
+void ButtonTest::rangesOfSettersAndLoader_data()
+{
+    // Each integer property has one range: a setter keeps its old value outside it, the
+    // loader takes the missing-key value, and both take the ends.
+    QTest::addColumn<QByteArray>("property");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<int>("lo");
+    QTest::addColumn<int>("hi");
+    QTest::newRow("Style") << QByteArray("Style") << "Style" << 0 << 10;
+    QTest::newRow("NonThemeStyle") << QByteArray("NonThemeStyle") << "iNonThemeStyle" << 0 << 10;
+    QTest::newRow("IconAlign") << QByteArray("IconAlign") << "IconAlign" << 0 << 4;
+    QTest::newRow("CaptionAlign") << QByteArray("CaptionAlign") << "CaptionAlign" << 0 << 4;
+    QTest::newRow("IconSize") << QByteArray("IconSize") << "IconSize" << 0 << 32767;
+    QTest::newRow("ToolTipIcon") << QByteArray("ToolTipIcon") << "ToolTipIcon" << 0 << 3;
+    QTest::newRow("ToolTipType") << QByteArray("ToolTipType") << "ToolTipType" << 0 << 1;
+    QTest::newRow("ButtonType") << QByteArray("ButtonType") << "ButtonType" << 0 << 1;
+}
+
+void ButtonTest::rangesOfSettersAndLoader()
+{
+    QFETCH(QByteArray, property);
+    QFETCH(QString, key);
+    QFETCH(int, lo);
+    QFETCH(int, hi);
+    isButton::setThemeProbe([](const QStyle*) { return true; });
+    isButton b;
+    const QVariant missing = [&] {
+        isButton fresh;
+        fresh.loadProperties(PropertyBag());
+        return fresh.property(property.constData());
+    }();
+    for (int v : {lo, hi, lo - 1, hi + 1}) {
+        const bool inside = v >= lo && v <= hi;
+        b.setProperty(property.constData(), lo == v ? hi : lo);
+        const QVariant before = b.property(property.constData());
+        b.setProperty(property.constData(), v);
+        QCOMPARE(b.property(property.constData()), inside ? QVariant(v) : before);
+
+        PropertyBag bag;
+        bag.write(key, v);
+        b.loadProperties(bag);
+        QCOMPARE(b.property(property.constData()), inside ? QVariant(v) : missing);
     }
 }
 
@@ -414,10 +661,11 @@ void ButtonTest::savedKeysOfNewButton()
     // NonThemeStyle 0 against 5, IconVisible false against true, the tooltip background 0
     // against the system's) and the five keys that are always written. The tooltip text
     // colour 0 equals the system's black and is left out.
-    const QStringList expected{QStringLiteral("Style"),        QStringLiteral("Caption"),     QStringLiteral("Icon"),
-                               QStringLiteral("iNonThemeStyle"), QStringLiteral("IconVisible"), QStringLiteral("Tooltiptitle"),
-                               QStringLiteral("ToolTipIcon"),  QStringLiteral("ToolTipType"), QStringLiteral("ttBackColor"),
-                               QStringLiteral("Font")};
+    const QStringList expected{QStringLiteral("Style"),       QStringLiteral("Caption"),
+                               QStringLiteral("Icon"),        QStringLiteral("iNonThemeStyle"),
+                               QStringLiteral("IconVisible"), QStringLiteral("Tooltiptitle"),
+                               QStringLiteral("ToolTipIcon"), QStringLiteral("ToolTipType"),
+                               QStringLiteral("ttBackColor"), QStringLiteral("Font")};
     QCOMPARE(bag.keys(), expected);
 
     b.setUseCustomColors(true);
@@ -435,9 +683,9 @@ void ButtonTest::savedKeysOfNewButton()
     b.setValue(true);
     b.setEnabled(false);
     const QStringList all = b.saveProperties().keys();
-    for (const char* key : {"IconAlign", "IconSize", "CaptionAlign", "Enabled", "ShowFocus", "USeCustomColors", "BackColor",
-                            "HighlightColor", "FontColor", "FontHighlightColor", "ToolTipText", "ttForeColor",
-                            "ButtonType", "Value"})
+    for (const char* key :
+         {"IconAlign", "IconSize", "CaptionAlign", "Enabled", "ShowFocus", "USeCustomColors", "BackColor",
+          "HighlightColor", "FontColor", "FontHighlightColor", "ToolTipText", "ttForeColor", "ButtonType", "Value"})
         QVERIFY2(all.contains(QString::fromLatin1(key)), key);
     QCOMPARE(all.size(), 24);
 }
@@ -478,14 +726,28 @@ void ButtonTest::missingKeys()
     isButton b;
     b.setPalette(testsupport::fixedPalette());
     // Every property away from its missing-key value first.
-    const Settings odd{{"Style", 9}, {"Caption", QStringLiteral("旧")}, {"IconAlign", 2}, {"IconSize", 30},
-                       {"CaptionAlign", 4}, {"NonThemeStyle", 1}, {"Enabled", false}, {"IconVisible", false},
-                       {"ShowFocus", true}, {"UseCustomColors", true}, {"BackColor", QColor(9, 9, 9)},
-                       {"HighlightColor", QColor(9, 9, 9)}, {"FontColor", QColor(9, 9, 9)},
-                       {"FontHighlightColor", QColor(9, 9, 9)}, {"ToolTip", QStringLiteral("旧的")},
-                       {"ToolTipTitle", QStringLiteral("旧")}, {"ToolTipIcon", 3}, {"ToolTipType", 0},
-                       {"ToolTipBackColor", QColor(9, 9, 9)}, {"ToolTipForeColor", QColor(9, 9, 9)},
-                       {"ButtonType", 1}, {"Value", true}};
+    const Settings odd{{"Style", 9},
+                       {"Caption", QStringLiteral("旧")},
+                       {"IconAlign", 2},
+                       {"IconSize", 30},
+                       {"CaptionAlign", 4},
+                       {"NonThemeStyle", 1},
+                       {"Enabled", false},
+                       {"IconVisible", false},
+                       {"ShowFocus", true},
+                       {"UseCustomColors", true},
+                       {"BackColor", QColor(9, 9, 9)},
+                       {"HighlightColor", QColor(9, 9, 9)},
+                       {"FontColor", QColor(9, 9, 9)},
+                       {"FontHighlightColor", QColor(9, 9, 9)},
+                       {"ToolTip", QStringLiteral("旧的")},
+                       {"ToolTipTitle", QStringLiteral("旧")},
+                       {"ToolTipIcon", 3},
+                       {"ToolTipType", 0},
+                       {"ToolTipBackColor", QColor(9, 9, 9)},
+                       {"ToolTipForeColor", QColor(9, 9, 9)},
+                       {"ButtonType", 1},
+                       {"Value", true}};
     for (const auto& [name, v] : odd)
         QVERIFY2(b.setProperty(name.constData(), v), name.constData());
     b.setToolTip(QStringLiteral("持有者"));
@@ -502,23 +764,30 @@ void ButtonTest::saveLoadRoundTrip_data()
 {
     QTest::addColumn<Settings>("settings");
     QTest::newRow("new button") << Settings{};
-    QTest::newRow("empty caption, icon align 0, tooltip colours 0")
-        << Settings{{"Caption", QString()}, {"IconAlign", 0}, {"ToolTipBackColor", QColor(0, 0, 0)},
-                    {"ToolTipForeColor", QColor(0, 0, 0)}};
+    QTest::newRow("empty caption, icon align 0, tooltip colours 0") << Settings{{"Caption", QString()},
+                                                                                {"IconAlign", 0},
+                                                                                {"ToolTipBackColor", QColor(0, 0, 0)},
+                                                                                {"ToolTipForeColor", QColor(0, 0, 0)}};
     QTest::newRow("style 8 with custom colours, black back colour")
-        << Settings{{"Style", 8}, {"UseCustomColors", true}, {"BackColor", QColor(0, 0, 0)},
-                    {"HighlightColor", QColor(10, 20, 30)}, {"FontColor", QColor(255, 255, 255)},
+        << Settings{{"Style", 8},
+                    {"UseCustomColors", true},
+                    {"BackColor", QColor(0, 0, 0)},
+                    {"HighlightColor", QColor(10, 20, 30)},
+                    {"FontColor", QColor(255, 255, 255)},
                     {"FontHighlightColor", QColor(255, 255, 0)}};
     QTest::newRow("values equal to the missing-key values")
         << Settings{{"Style", 3}, {"NonThemeStyle", 5}, {"IconVisible", true}, {"ToolTipType", 1}, {"IconSize", 16}};
     QTest::newRow("check button holding true") << Settings{{"ButtonType", 1}, {"Value", true}, {"Style", 1}};
-    QTest::newRow("disabled with icon")
-        << Settings{{"Enabled", false}, {"Icon", solidPixmap(8, QColor(200, 0, 0))}, {"IconVisible", true},
-                    {"IconSize", 24}, {"IconAlign", 3}, {"CaptionAlign", 4}, {"ShowFocus", true}};
-    QTest::newRow("balloon tooltip with awkward text")
-        << Settings{{"ToolTip", QStringLiteral("a \"b\" \\c\n第二行")}, {"ToolTipTitle", QStringLiteral("题 = 目")},
-                    {"ToolTipIcon", 3}, {"ToolTipType", 1}, {"ToolTipBackColor", QColor(1, 2, 3)},
-                    {"ToolTipForeColor", QColor(250, 251, 252)}};
+    QTest::newRow("disabled with icon") << Settings{{"Enabled", false},    {"Icon", solidPixmap(8, QColor(200, 0, 0))},
+                                                    {"IconVisible", true}, {"IconSize", 24},
+                                                    {"IconAlign", 3},      {"CaptionAlign", 4},
+                                                    {"ShowFocus", true}};
+    QTest::newRow("balloon tooltip with awkward text") << Settings{{"ToolTip", QStringLiteral("a \"b\" \\c\n第二行")},
+                                                                   {"ToolTipTitle", QStringLiteral("题 = 目")},
+                                                                   {"ToolTipIcon", 3},
+                                                                   {"ToolTipType", 1},
+                                                                   {"ToolTipBackColor", QColor(1, 2, 3)},
+                                                                   {"ToolTipForeColor", QColor(250, 251, 252)}};
     QTest::newRow("bold font") << Settings{{"Font", QFont(QStringLiteral("宋体"), 12, QFont::Bold)}, {"Style", 10}};
 }
 
@@ -578,16 +847,18 @@ void ButtonTest::loadedValues_data()
     QTest::newRow("negative style") << "Style" << QVariant(-1) << QByteArray("Style") << QVariant(3);
     QTest::newRow("icon align out of range") << "iconalign" << QVariant(9) << QByteArray("IconAlign") << QVariant(0);
     QTest::newRow("negative icon size") << "IconSize" << QVariant(-4) << QByteArray("IconSize") << QVariant(16);
-    QTest::newRow("custom colours in lower case") << "usecustomcolors" << QVariant(true) << QByteArray("UseCustomColors")
-                                                  << QVariant(true);
+    QTest::newRow("custom colours in lower case")
+        << "usecustomcolors" << QVariant(true) << QByteArray("UseCustomColors") << QVariant(true);
     QTest::newRow("non-theme style") << "INONTHEMESTYLE" << QVariant(7) << QByteArray("NonThemeStyle") << QVariant(7);
     QTest::newRow("colour as text") << "backcolor" << QVariant(QStringLiteral("#102030")) << QByteArray("BackColor")
                                     << QVariant(QColor(16, 32, 48));
-    QTest::newRow("colour of the wrong kind") << "BackColor" << QVariant(5) << QByteArray("BackColor")
-                                              << QVariant(testsupport::kFace);
+    QTest::newRow("colour of the wrong kind")
+        << "BackColor" << QVariant(5) << QByteArray("BackColor") << QVariant(testsupport::kFace);
     QTest::newRow("value as a number") << "value" << QVariant(1) << QByteArray("Value") << QVariant(true);
-    QTest::newRow("caption of the wrong kind") << "caption" << QVariant(5) << QByteArray("Caption") << QVariant(QString());
-    QTest::newRow("tooltip type out of range") << "ToolTipType" << QVariant(2) << QByteArray("ToolTipType") << QVariant(1);
+    QTest::newRow("caption of the wrong kind")
+        << "caption" << QVariant(5) << QByteArray("Caption") << QVariant(QString());
+    QTest::newRow("tooltip type out of range")
+        << "ToolTipType" << QVariant(2) << QByteArray("ToolTipType") << QVariant(1);
     QTest::newRow("tooltip title key") << "TOOLTIPTITLE" << QVariant(QStringLiteral("题")) << QByteArray("ToolTipTitle")
                                        << QVariant(QStringLiteral("题"));
 }
@@ -669,11 +940,14 @@ void ButtonTest::definitionsFromResources_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<double>("pointSize");
     QTest::addColumn<bool>("bold");
-    QTest::newRow("pmzb") << ":/widgets/buttons/pmzb.btn" << "pmzb" << 8 << QStringLiteral("开始评分") << 12.0 << true;
-    QTest::newRow("yingxy") << ":/widgets/buttons/yingxy.btn" << "yingxy" << 8 << QStringLiteral("开始取名") << 12.0 << true;
-    QTest::newRow("detail") << ":/widgets/buttons/detail.btn" << "detail" << 2 << QStringLiteral("详细解释") << 9.0 << false;
-    QTest::newRow("isButton1") << ":/widgets/buttons/isButton1.btn" << "isButton1" << 5
-                               << QStringLiteral("点击进入淘宝直营店") << 10.5 << false;
+    QTest::newRow("pmzb") << ":/widgets/buttons/pmzb.btn"
+                          << "pmzb" << 8 << QStringLiteral("开始评分") << 12.0 << true;
+    QTest::newRow("yingxy") << ":/widgets/buttons/yingxy.btn"
+                            << "yingxy" << 8 << QStringLiteral("开始取名") << 12.0 << true;
+    QTest::newRow("detail") << ":/widgets/buttons/detail.btn"
+                            << "detail" << 2 << QStringLiteral("详细解释") << 9.0 << false;
+    QTest::newRow("isButton1") << ":/widgets/buttons/isButton1.btn"
+                               << "isButton1" << 5 << QStringLiteral("点击进入淘宝直营店") << 10.5 << false;
 }
 
 void ButtonTest::definitionsFromResources()
