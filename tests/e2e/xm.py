@@ -135,7 +135,7 @@ def click(acc, button=1):
 
 
 def key(*keys):
-    xdo("key", "--delay", 40, *keys)
+    xdo("key", "--delay", 20, *keys)
 
 
 def close_window():
@@ -157,18 +157,18 @@ def type_text(text):
             run += ch
             continue
         if run:
-            xdo("type", "--delay", 40, run)
+            xdo("type", "--delay", 20, run)
             run = ""
         _type_unmapped(ch)
     if run:
-        xdo("type", "--delay", 40, run)
+        xdo("type", "--delay", 20, run)
 
 
 def _type_unmapped(ch):
     sym = "U%04X" % ord(ch)
     code = _SPARE_KEYCODES[ord(ch) % len(_SPARE_KEYCODES)]
     _run("xmodmap", "-e", "keycode %d = %s %s" % (code, sym, sym))
-    time.sleep(0.25)
+    time.sleep(0.15)
     xdo("key", sym)
 
 
