@@ -84,7 +84,7 @@ void BiorhythmChart::paintEvent(QPaintEvent*)
     const QFontMetricsF metrics(font());
     for (const fun::ChartText& text : g.texts) {
         const QPointF at = toPixels(text.topLeft);
-        painter.drawText(QPointF(at.x(), at.y() + metrics.ascent()), funpage::qs(text.text));
+        painter.drawText(QPointF(at.x(), at.y() + metrics.ascent()), qs(text.text));
     }
 
     QPolygonF curve;

@@ -18,7 +18,7 @@
 
 namespace xingming::app {
 
-using funpage::qs;
+using funpage::caption;
 
 namespace {
 
@@ -41,14 +41,6 @@ QDateEdit* datePicker(const QString& name, const QDate& date, QWidget* parent)
     picker->setKeyboardTracking(false);
     picker->setDate(date);
     return picker;
-}
-
-QLabel* caption(const QString& name, const QString& text, double points, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setFont(songFont(points));
-    return label;
 }
 
 // Picture and index label of each cycle, in drawing order.

@@ -16,18 +16,9 @@
 
 namespace xingming::app {
 
-using funpage::qs;
-using funpage::utf8;
+using funpage::caption;
 
 namespace {
-
-QLabel* caption(const QString& name, const QString& text, double points, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setFont(songFont(points));
-    return label;
-}
 
 QComboBox* list(const QString& name, QWidget* parent)
 {

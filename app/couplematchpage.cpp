@@ -15,8 +15,7 @@
 
 namespace xingming::app {
 
-using funpage::qs;
-using funpage::utf8;
+using funpage::caption;
 
 namespace {
 
@@ -54,14 +53,6 @@ QLineEdit* dayBox(const QString& name, QWidget* parent)
     box->setAttribute(Qt::WA_InputMethodEnabled, false);
     box->setInputMethodHints(Qt::ImhDigitsOnly);
     return box;
-}
-
-QLabel* caption(const QString& name, const QString& text, double points, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setFont(songFont(points));
-    return label;
 }
 
 } // namespace

@@ -6,7 +6,7 @@
 #include "app/linklabel.h"
 #include "app/twips.h"
 #include "app/vendorpageopener.h"
-#include "app/vendorsite.h"
+#include "app/sitebase.h"
 
 #include <QPushButton>
 

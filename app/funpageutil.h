@@ -1,16 +1,15 @@
-// Small helpers shared by the three fun-tools pages: label colours, the texts of the fun/
-// core as QString, and the interface font of app/fonts.h.
+// Small helpers shared by the three fun-tools pages: captions, label colours, and the
+// interface font of app/fonts.h.
 #pragma once
 
 #include "app/fonts.h"
+#include "app/textconv.h"
 
 #include <QColor>
+#include <QLabel>
 #include <QPalette>
 #include <QString>
 #include <QWidget>
-
-#include <string>
-#include <string_view>
 
 namespace xingming::app::funpage {
 
@@ -20,14 +19,13 @@ inline QString amusementNote()
     return QStringLiteral("注意：趣味工具没有科学根据，仅供娱乐，切勿当真！");
 }
 
-inline QString qs(std::string_view text)
+// A caption in the Song face at the given size.
+inline QLabel* caption(const QString& name, const QString& text, double points, QWidget* parent)
 {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-inline std::string utf8(const QString& text)
-{
-    return text.toStdString();
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setFont(songFont(points));
+    return label;
 }
 
 inline void setTextColour(QWidget* w, const QColor& colour)

@@ -3,8 +3,9 @@
 #include "app/buttons.h"
 #include "app/fonts.h"
 #include "app/slshowform.h"
+#include "app/textconv.h"
 #include "app/twips.h"
-#include "app/vendorsite.h"
+#include "app/sitebase.h"
 #include "app/webpane.h"
 
 #include <QCloseEvent>
@@ -47,11 +48,6 @@ QLabel* label(QWidget* parent, const QString& name, const QString& text = {}, bo
     return l;
 }
 
-QString q(const std::string& s)
-{
-    return QString::fromStdString(s);
-}
-
 } // namespace
 
 pfIndexForm::pfIndexForm(QWidget* parent) : QWidget(parent)
@@ -90,15 +86,16 @@ void pfIndexForm::buildReportPage()
     g1->addWidget(label(f1, {}, QStringLiteral("五行属性")), 2, 0);
     const char* const cells[] = {"xs1", "xs2", "mz1", "mz2"};
     for (int i = 0; i < 4; ++i) {
-        QLabel* c = label(f1, QString::fromLatin1(cells[i]));
+        QLabel* c = m_labels.cells[static_cast<size_t>(i)] = label(f1, QString::fromLatin1(cells[i]));
         c->setFont(songFont(15.75, true));
         setColour(c, QColor(0, 0, 128));
         c->setAlignment(Qt::AlignCenter);
         g1->addWidget(c, 0, i + 1);
-        QLabel* s = label(f1, QStringLiteral("bh") + QString::number(i + 1));
+        QLabel* s = m_labels.strokes[static_cast<size_t>(i)] = label(f1, QStringLiteral("bh") + QString::number(i + 1));
         s->setAlignment(Qt::AlignCenter);
         g1->addWidget(s, 1, i + 1);
-        QLabel* e = label(f1, QStringLiteral("wx") + QString::number(i + 1));
+        QLabel* e = m_labels.elements[static_cast<size_t>(i)] =
+            label(f1, QStringLiteral("wx") + QString::number(i + 1));
         e->setAlignment(Qt::AlignCenter);
         g1->addWidget(e, 2, i + 1);
     }
@@ -108,7 +105,8 @@ void pfIndexForm::buildReportPage()
     auto* gridBox = new QGridLayout;
     for (int i = 0; i < 5; ++i) {
         gridBox->addWidget(label(f1, {}, QString::fromUtf8(grids[i])), i, 0);
-        gridBox->addWidget(label(f1, QString::fromLatin1(gridNames[i])), i, 1);
+        m_labels.grids[static_cast<size_t>(i)] = label(f1, QString::fromLatin1(gridNames[i]));
+        gridBox->addWidget(m_labels.grids[static_cast<size_t>(i)], i, 1);
     }
     g1->addLayout(gridBox, 1, 5, 3, 1);
     g1->setRowStretch(3, 1);
@@ -122,9 +120,10 @@ void pfIndexForm::buildReportPage()
     const char* const chartNames[] = {"gongli", "nongli", "bazhi", "wuhang"};
     for (int i = 0; i < 4; ++i) {
         g2->addWidget(label(f2, {}, QString::fromUtf8(chart[i])), i, 0);
-        g2->addWidget(label(f2, QString::fromLatin1(chartNames[i])), i, 1);
+        m_labels.chart[static_cast<size_t>(i)] = label(f2, QString::fromLatin1(chartNames[i]));
+        g2->addWidget(m_labels.chart[static_cast<size_t>(i)], i, 1);
     }
-    QLabel* whstr = label(f2, QStringLiteral("whstr"), {}, true);
+    QLabel* whstr = m_labels.whstr = label(f2, QStringLiteral("whstr"), {}, true);
     whstr->setFont(songFont(9, true));
     g2->addWidget(whstr, 4, 0, 1, 2);
     g2->setColumnStretch(1, 1);
@@ -139,8 +138,10 @@ void pfIndexForm::buildReportPage()
     const char* const detailButtons[] = {"chuantgb", "isButton2", "isButton3", "isButton4", "isButton5"};
     const char* const lineNames[] = {"tp", "rp", "dp", "wp", "zp"};
     for (int i = 0; i < 5; ++i) {
-        g3->addWidget(label(f3, QStringLiteral("head_") + QString::fromLatin1(lineNames[i])), i * 2, 0);
-        QLabel* text = label(f3, QString::fromLatin1(lineNames[i]));
+        const auto k = static_cast<size_t>(i);
+        m_labels.lineHeads[k] = label(f3, QStringLiteral("head_") + QString::fromLatin1(lineNames[i]));
+        g3->addWidget(m_labels.lineHeads[k], i * 2, 0);
+        QLabel* text = m_labels.lines[k] = label(f3, QString::fromLatin1(lineNames[i]));
         g3->addWidget(text, i * 2 + 1, 0);
         widgets::isButton* b = makeButton("detail", detailButtons[i], f3);
         b->setFixedSize(twipsSize(1080, 300, this));
@@ -161,7 +162,8 @@ void pfIndexForm::buildReportPage()
         QLabel* caption = label(f4, {}, QString::fromUtf8(influence[i]));
         caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         g4->addWidget(caption, i, 0);
-        g4->addWidget(label(f4, QString::fromLatin1(influenceNames[i]), {}, true), i, 1);
+        m_labels.influence[static_cast<size_t>(i)] = label(f4, QString::fromLatin1(influenceNames[i]), {}, true);
+        g4->addWidget(m_labels.influence[static_cast<size_t>(i)], i, 1);
     }
     g4->setColumnStretch(1, 1);
 
@@ -173,8 +175,11 @@ void pfIndexForm::buildReportPage()
     g5->setVerticalSpacing(0);
     const char* const hintNames[] = {"ranshi", "danshi", "wanshi", "zanshi"};
     for (int i = 0; i < 4; ++i) {
-        g5->addWidget(label(f5, QStringLiteral("head_") + QString::fromLatin1(hintNames[i])), i, 0);
-        g5->addWidget(label(f5, QString::fromLatin1(hintNames[i])), i, 1);
+        const auto k = static_cast<size_t>(i);
+        m_labels.hintHeads[k] = label(f5, QStringLiteral("head_") + QString::fromLatin1(hintNames[i]));
+        m_labels.hints[k] = label(f5, QString::fromLatin1(hintNames[i]));
+        g5->addWidget(m_labels.hintHeads[k], i, 0);
+        g5->addWidget(m_labels.hints[k], i, 1);
     }
     g5->setColumnStretch(1, 1);
 
@@ -184,13 +189,14 @@ void pfIndexForm::buildReportPage()
     auto* g6 = new QGridLayout(f6);
     g6->setContentsMargins(twipsToPixels(120, this), twipsToPixels(30, this), twipsToPixels(120, this), twipsToPixels(30, this));
     g6->setVerticalSpacing(0);
-    QLabel* score = label(f6, QStringLiteral("score"));
+    QLabel* score = m_labels.score = label(f6, QStringLiteral("score"));
     QFont sf = songFont(15.75, true);
     sf.setUnderline(true);
     score->setFont(sf);
     setColour(score, QColor(255, 0, 0));
     g6->addWidget(score, 0, 0);
-    g6->addWidget(label(f6, QStringLiteral("lastdp"), {}, true), 0, 1);
+    m_labels.lastdp = label(f6, QStringLiteral("lastdp"), {}, true);
+    g6->addWidget(m_labels.lastdp, 0, 1);
     g6->setColumnStretch(1, 1);
 
     auto* close = new QPushButton(QStringLiteral("关 闭"), page);
@@ -225,57 +231,50 @@ void pfIndexForm::fill(const naming::NameTestReport& report)
 
     const naming::PxmzResult& r = report.result;
     for (size_t i = 0; i < 4; ++i)
-        m_chars[i] = q(r.chars[i]);
+        m_chars[i] = qs(r.chars[i]);
     m_grids = {r.grids.tg, r.grids.rg, r.grids.dG, r.grids.wg, r.grids.zg};
 
     // Every line of the report comes from the core's report content, by its caption.
     const std::vector<naming::ReportLine> lines = naming::reportLines(report);
-    int cell = 0, stroke = 0, element = 0, gridLine = 0, detail = 0, influence = 0, hint = 0;
-    const char* const cells[] = {"xs1", "xs2", "mz1", "mz2"};
-    const char* const gridNames[] = {"tgl", "rgl", "dgl", "wgl", "zgl"};
-    const char* const lineNames[] = {"tp", "rp", "dp", "wp", "zp"};
-    const char* const influenceNames[] = {"scp", "jsp", "cgp", "rjp"};
-    const char* const hintNames[] = {"ranshi", "danshi", "wanshi", "zanshi"};
-    const char* const chartNames[] = {"gongli", "nongli", "bazhi", "wuhang"};
-    int chartLine = 0;
+    size_t cell = 0, stroke = 0, element = 0, gridLine = 0, detail = 0, influence = 0, hint = 0, chartLine = 0;
     for (const naming::ReportLine& l : lines) {
-        const QString text = q(l.text);
-        if (l.section == "姓名的基本信息") {
+        const QString text = qs(l.text);
+        if (l.section == naming::ReportSection::Basic) {
             if (l.caption == "姓名") {
-                line(QString::fromLatin1(cells[cell++]))->setText(text);
+                m_labels.cells.at(cell++)->setText(text);
             } else if (l.caption == "笔划数") {
-                QLabel* s = line(QStringLiteral("bh") + QString::number(++stroke));
+                QLabel* s = m_labels.strokes.at(stroke++);
                 s->setText(text);
                 s->setVisible(l.visible);
             } else if (l.caption == "五行属性") {
-                QLabel* e = line(QStringLiteral("wx") + QString::number(++element));
+                QLabel* e = m_labels.elements.at(element++);
                 e->setText(text);
                 e->setVisible(l.visible);
             } else {
-                line(QString::fromLatin1(gridNames[gridLine++]))->setText(text);
+                m_labels.grids.at(gridLine++)->setText(text);
             }
-        } else if (l.section == "您的八字信息") {
+        } else if (l.section == naming::ReportSection::Chart) {
             if (l.caption.empty())
-                line(QStringLiteral("whstr"))->setText(text);
+                m_labels.whstr->setText(text);
             else
-                line(QString::fromLatin1(chartNames[chartLine++]))->setText(text);
-        } else if (l.section == "五格的详细解剖") {
-            line(QStringLiteral("head_") + QString::fromLatin1(lineNames[detail]))->setText(q(l.caption));
-            QLabel* t = line(QString::fromLatin1(lineNames[detail]));
+                m_labels.chart.at(chartLine++)->setText(text);
+        } else if (l.section == naming::ReportSection::Grids) {
+            m_labels.lineHeads.at(detail)->setText(qs(l.caption));
+            QLabel* t = m_labels.lines.at(detail);
             t->setText(text);
             setColour(t, colourOf(l.colour));
             ++detail;
-        } else if (l.section == "对各方面的影响") {
-            line(QString::fromLatin1(influenceNames[influence++]))->setText(text);
-        } else if (l.section == "五格的数理暗示") {
-            line(QStringLiteral("head_") + QString::fromLatin1(hintNames[hint]))->setText(q(l.caption));
-            line(QString::fromLatin1(hintNames[hint]))->setText(text);
+        } else if (l.section == naming::ReportSection::Influence) {
+            m_labels.influence.at(influence++)->setText(text);
+        } else if (l.section == naming::ReportSection::Hints) {
+            m_labels.hintHeads.at(hint)->setText(qs(l.caption));
+            m_labels.hints.at(hint)->setText(text);
             ++hint;
-        } else if (l.section == "名字点评及得分") {
+        } else if (l.section == naming::ReportSection::Score) {
             if (!l.caption.empty())
-                line(QStringLiteral("score"))->setText(q(l.caption) + text);
+                m_labels.score->setText(qs(l.caption) + text);
             else
-                line(QStringLiteral("lastdp"))->setText(text);
+                m_labels.lastdp->setText(text);
         }
     }
     // A new report is shown on its own page, whatever page the window showed before.

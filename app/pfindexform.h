@@ -52,6 +52,21 @@ private:
     QTabWidget* m_tabs = nullptr;
     std::array<WebPane*, 3> m_panes{};
     std::array<bool, 3> m_loaded{};
+    // The labels of the report page that fill writes.
+    struct ReportLabels {
+        std::array<QLabel*, 4> cells{};    // xs1 xs2 mz1 mz2
+        std::array<QLabel*, 4> strokes{};  // bh1 .. bh4
+        std::array<QLabel*, 4> elements{}; // wx1 .. wx4
+        std::array<QLabel*, 5> grids{};    // tgl rgl dgl wgl zgl
+        std::array<QLabel*, 4> chart{};    // gongli nongli bazhi wuhang
+        QLabel* whstr = nullptr;
+        std::array<QLabel*, 5> lineHeads{}, lines{}; // head_tp, tp .. head_zp, zp
+        std::array<QLabel*, 4> influence{};          // scp jsp cgp rjp
+        std::array<QLabel*, 4> hintHeads{}, hints{}; // head_ranshi, ranshi .. head_zanshi, zanshi
+        QLabel* score = nullptr;
+        QLabel* lastdp = nullptr;
+    };
+    ReportLabels m_labels;
     std::array<QString, 4> m_chars;
     std::array<qint16, 5> m_grids{};
     bool m_filled = false;

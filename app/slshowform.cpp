@@ -1,6 +1,7 @@
 #include "app/slshowform.h"
 
 #include "app/fonts.h"
+#include "app/textconv.h"
 #include "app/twips.h"
 #include "naming/explanations.h"
 
@@ -15,8 +16,7 @@ namespace {
 // area would take the CR as a line break of its own).
 QString explanationForDisplay(int n)
 {
-    const std::string_view text = naming::explanationText(n);
-    QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    QString s = qs(naming::explanationText(n));
     s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return s;
 }

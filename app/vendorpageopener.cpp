@@ -1,6 +1,6 @@
 #include "app/vendorpageopener.h"
 
-#include "app/vendorsite.h"
+#include "app/sitebase.h"
 #include "app/webwindows.h"
 
 namespace xingming::app {

@@ -1,7 +1,7 @@
 #include "app/webpane.h"
 
 #include "app/fonts.h"
-#include "app/vendorsite.h"
+#include "app/sitebase.h"
 #include "app/webviewbackend.h"
 
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "app/webwindows.h"
 
 #include "app/twips.h"
-#include "app/vendorsite.h"
+#include "app/sitebase.h"
 #include "app/webpane.h"
 
 #include <QDialog>

@@ -8,12 +8,13 @@
 #include "app/inputs.h"
 #include "app/messageboxes.h"
 #include "app/pfindexform.h"
+#include "app/textconv.h"
 #include "app/twips.h"
 #include "app/vendorpageopener.h"
-#include "app/vendorsite.h"
+#include "app/sitebase.h"
 #include "app/webwindows.h"
 
-#include "calendar/namingrequest.h"
+#include "naming/namingrequest.h"
 #include "naming/chartable.h"
 #include "naming/nametest.h"
 
@@ -81,34 +82,9 @@ widgets::isButton* startButton(const char* name, QWidget* parent, const QRect& r
     return b;
 }
 
-Sex chosenSex(const QRadioButton* male, const QRadioButton* female)
-{
-    return male->isChecked() ? Sex::Male : female->isChecked() ? Sex::Female : Sex::None;
-}
-
-CalendarKind chosenCalendar(const QRadioButton* solar, const QRadioButton* lunar, const QRadioButton* leap)
-{
-    return solar->isChecked()   ? CalendarKind::Solar
-           : lunar->isChecked() ? CalendarKind::Lunar
-           : leap->isChecked()  ? CalendarKind::LunarLeap
-                                : CalendarKind::None;
-}
-
-std::string utf8(const QString& s)
-{
-    return s.toStdString();
-}
-
 // The date lists of a panel: year, month, day and hour with their unit captions, placed
 // in one row from (left, top) in twips.
-struct DateRow {
-    DateCombo* year;
-    DateCombo* month;
-    DateCombo* day;
-    DateCombo* hour;
-};
-
-DateRow dateRow(QWidget* parent, const char* const names[4], int left, int top)
+std::array<DateCombo*, 4> dateRow(QWidget* parent, const char* const names[4], int left, int top)
 {
     const QString messages[] = {QStringLiteral("年份只能输入数字！"), QStringLiteral("月份只能输入数字！"),
                                 QStringLiteral("日期只能输入数字！"), QStringLiteral("时辰只能输入数字！")};
@@ -128,6 +104,14 @@ DateRow dateRow(QWidget* parent, const char* const names[4], int left, int top)
         x += widths[i] + 330;
     }
     return {combos[0], combos[1], combos[2], combos[3]};
+}
+
+void fillDateRow(const std::array<DateCombo*, 4>& row)
+{
+    row[0]->fill(1930, 2030);
+    row[1]->fill(1, 12);
+    row[2]->fill(1, 31);
+    row[3]->fill(0, 23);
 }
 
 } // namespace
@@ -219,32 +203,31 @@ void zyIndexForm::buildNamingPanel()
 
     auto* page = new QWidget;
     fieldCaption(QStringLiteral("姓氏"), page)->setGeometry(twipsRect(300, 330, 600, 300, this));
-    auto* text9 = new NameEdit(QStringLiteral("姓只能输入中文"), page);
+    auto* text9 = m_naming.surname = new NameEdit(QStringLiteral("姓只能输入中文"), page);
     text9->setObjectName(QStringLiteral("Text9"));
     text9->setAccessibleName(QStringLiteral("姓氏"));
     text9->setFont(songFont(14.25));
     text9->setGeometry(twipsRect(900, 210, 1200, 480, this));
 
     QGroupBox* sexFrame = optionFrame({}, page, twipsRect(2400, 90, 2100, 630, this));
-    option("Option25", QStringLiteral("男"), sexFrame, twipsRect(240, 210, 750, 330, this));
-    option("Option26", QStringLiteral("女"), sexFrame, twipsRect(1140, 210, 750, 330, this));
+    m_naming.male = option("Option25", QStringLiteral("男"), sexFrame, twipsRect(240, 210, 750, 330, this));
+    m_naming.female = option("Option26", QStringLiteral("女"), sexFrame, twipsRect(1140, 210, 750, 330, this));
     QGroupBox* lengthFrame = optionFrame({}, page, twipsRect(4740, 90, 2700, 630, this));
     option("Option27", QStringLiteral("单字名"), lengthFrame, twipsRect(240, 210, 1100, 330, this));
-    option("Option28", QStringLiteral("双字名"), lengthFrame, twipsRect(1440, 210, 1100, 330, this))->setChecked(true);
+    m_naming.twoChars =
+        option("Option28", QStringLiteral("双字名"), lengthFrame, twipsRect(1440, 210, 1100, 330, this));
+    m_naming.twoChars->setChecked(true);
 
     QGroupBox* calFrame = optionFrame(QStringLiteral("出生日期的类型"), page, twipsRect(300, 840, 5040, 690, this));
-    option("Option24", QStringLiteral("公历"), calFrame, twipsRect(240, 270, 1000, 330, this));
-    option("Option23", QStringLiteral("农历"), calFrame, twipsRect(1500, 270, 1000, 330, this));
-    option("Option35", QStringLiteral("农历(闰月)"), calFrame, twipsRect(2760, 270, 1800, 330, this));
+    m_naming.solar = option("Option24", QStringLiteral("公历"), calFrame, twipsRect(240, 270, 1000, 330, this));
+    m_naming.lunar = option("Option23", QStringLiteral("农历"), calFrame, twipsRect(1500, 270, 1000, 330, this));
+    m_naming.leap = option("Option35", QStringLiteral("农历(闰月)"), calFrame, twipsRect(2760, 270, 1800, 330, this));
 
     fieldCaption(QStringLiteral("选择出生日期"), page)->setGeometry(twipsRect(300, 1830, 1500, 300, this));
     static const char* const names[] = {"Combo20", "Combo21", "Combo22", "Combo23"};
-    const DateRow row = dateRow(page, names, 1800, 1770);
+    m_naming.date = dateRow(page, names, 1800, 1770);
     // Filled when the window loads: 1930 to 2030, 1 to 12, 1 to 31, 0 to 23.
-    row.year->fill(1930, 2030);
-    row.month->fill(1, 12);
-    row.day->fill(1, 31);
-    row.hour->fill(0, 23);
+    fillDateRow(m_naming.date);
 
     widgets::isButton* yingxy = startButton("yingxy", page, twipsRect(6600, 1530, 1800, 690, this));
     connect(yingxy, &widgets::isButton::Click, this, &zyIndexForm::yingxyClick);
@@ -261,30 +244,30 @@ void zyIndexForm::buildNameTestPanel()
     QWidget* p = m_pingf;
 
     fieldCaption(QStringLiteral("姓"), p)->setGeometry(twipsRect(420, 390, 300, 300, this));
-    auto* text1 = new NameEdit(QStringLiteral("姓只能输入中文"), p);
+    auto* text1 = m_test.surname = new NameEdit(QStringLiteral("姓只能输入中文"), p);
     text1->setObjectName(QStringLiteral("Text1"));
     text1->setAccessibleName(QStringLiteral("姓"));
     text1->setFont(songFont(14.25));
     text1->setGeometry(twipsRect(780, 270, 1200, 480, this));
     fieldCaption(QStringLiteral("名"), p)->setGeometry(twipsRect(2280, 390, 300, 300, this));
-    auto* text2 = new NameEdit(QStringLiteral("名只能输入中文"), p);
+    auto* text2 = m_test.given = new NameEdit(QStringLiteral("名只能输入中文"), p);
     text2->setObjectName(QStringLiteral("Text2"));
     text2->setAccessibleName(QStringLiteral("名"));
     text2->setFont(songFont(14.25));
     text2->setGeometry(twipsRect(2640, 270, 1200, 480, this));
 
     QGroupBox* sexFrame = optionFrame({}, p, twipsRect(4200, 150, 2100, 630, this));
-    option("Option1", QStringLiteral("男"), sexFrame, twipsRect(240, 210, 750, 330, this));
-    option("Option2", QStringLiteral("女"), sexFrame, twipsRect(1140, 210, 750, 330, this));
+    m_test.male = option("Option1", QStringLiteral("男"), sexFrame, twipsRect(240, 210, 750, 330, this));
+    m_test.female = option("Option2", QStringLiteral("女"), sexFrame, twipsRect(1140, 210, 750, 330, this));
 
     QGroupBox* calFrame = optionFrame(QStringLiteral("出生日期的类型"), p, twipsRect(420, 960, 5040, 690, this));
-    option("Option13", QStringLiteral("公历"), calFrame, twipsRect(240, 270, 1000, 330, this));
-    option("Option18", QStringLiteral("农历"), calFrame, twipsRect(1500, 270, 1000, 330, this));
-    option("Option31", QStringLiteral("农历(闰月)"), calFrame, twipsRect(2760, 270, 1800, 330, this));
+    m_test.solar = option("Option13", QStringLiteral("公历"), calFrame, twipsRect(240, 270, 1000, 330, this));
+    m_test.lunar = option("Option18", QStringLiteral("农历"), calFrame, twipsRect(1500, 270, 1000, 330, this));
+    m_test.leap = option("Option31", QStringLiteral("农历(闰月)"), calFrame, twipsRect(2760, 270, 1800, 330, this));
 
     fieldCaption(QStringLiteral("选择出生日期"), p)->setGeometry(twipsRect(420, 1950, 1500, 300, this));
     static const char* const names[] = {"pxznc", "pxzyc", "pxzrc", "pxzsc"};
-    dateRow(p, names, 1920, 1890);
+    m_test.date = dateRow(p, names, 1920, 1890);
 
     widgets::isButton* pmzb = startButton("pmzb", p, twipsRect(6600, 1650, 1800, 690, this));
     connect(pmzb, &widgets::isButton::Click, this, &zyIndexForm::pmzbClick);
@@ -391,10 +374,7 @@ void zyIndexForm::stepTest()
 {
     if (!m_testListsFilled) {
         m_testListsFilled = true;
-        findChild<DateCombo*>(QStringLiteral("pxznc"))->fill(1930, 2030);
-        findChild<DateCombo*>(QStringLiteral("pxzyc"))->fill(1, 12);
-        findChild<DateCombo*>(QStringLiteral("pxzrc"))->fill(1, 31);
-        findChild<DateCombo*>(QStringLiteral("pxzsc"))->fill(0, 23);
+        fillDateRow(m_test.date);
     }
     m_pingf->show();
     m_wqtsf->show();
@@ -414,18 +394,33 @@ void zyIndexForm::stepMore()
     m_area = WorkArea::FunTools;
 }
 
+Sex zyIndexForm::chosenSex(const BirthControls& c)
+{
+    return c.male->isChecked() ? Sex::Male : c.female->isChecked() ? Sex::Female : Sex::None;
+}
+
+CalendarKind zyIndexForm::chosenCalendar(const BirthControls& c)
+{
+    return c.solar->isChecked()   ? CalendarKind::Solar
+           : c.lunar->isChecked() ? CalendarKind::Lunar
+           : c.leap->isChecked()  ? CalendarKind::LunarLeap
+                                  : CalendarKind::None;
+}
+
+calendar::DateFields zyIndexForm::dateFields(const BirthControls& c)
+{
+    return {utf8(c.date[0]->currentText()), utf8(c.date[1]->currentText()), utf8(c.date[2]->currentText()),
+            utf8(c.date[3]->currentText())};
+}
+
 void zyIndexForm::pmzbClick()
 {
-    const auto text = [this](const char* name) { return findChild<QLineEdit*>(QString::fromLatin1(name))->text(); };
-    const auto combo = [this](const char* name) { return findChild<QComboBox*>(QString::fromLatin1(name))->currentText(); };
-    const auto opt = [this](const char* name) { return findChild<QRadioButton*>(QString::fromLatin1(name)); };
-
     naming::NameTestForm form;
-    form.surname = utf8(text("Text1"));
-    form.given = utf8(text("Text2"));
-    form.sex = chosenSex(opt("Option1"), opt("Option2"));
-    form.calendar = chosenCalendar(opt("Option13"), opt("Option18"), opt("Option31"));
-    form.date = {utf8(combo("pxznc")), utf8(combo("pxzyc")), utf8(combo("pxzrc")), utf8(combo("pxzsc"))};
+    form.surname = utf8(m_test.surname->text());
+    form.given = utf8(m_test.given->text());
+    form.sex = chosenSex(m_test);
+    form.calendar = chosenCalendar(m_test);
+    form.date = dateFields(m_test);
 
     const naming::NameTestOutcome out = naming::runNameTest(form);
     if (!out.report) {
@@ -433,7 +428,7 @@ void zyIndexForm::pmzbClick()
         return;
     }
     const naming::NameTestReport& rep = *out.report;
-    sex = QString::fromStdString(rep.sex);
+    sex = qs(calendar::sexText(rep.sex));
     BirthDate = rep.birth;
     tg = rep.result.grids.tg;
     rg = rep.result.grids.rg;
@@ -451,17 +446,14 @@ void zyIndexForm::pmzbClick()
 
 void zyIndexForm::yingxyClick()
 {
-    const auto opt = [this](const char* name) { return findChild<QRadioButton*>(QString::fromLatin1(name)); };
-    const auto combo = [this](const char* name) { return findChild<QComboBox*>(QString::fromLatin1(name))->currentText(); };
+    naming::NamingForm form;
+    form.surname = utf8(m_naming.surname->text());
+    form.sex = chosenSex(m_naming);
+    form.twoCharName = m_naming.twoChars->isChecked();
+    form.calendar = chosenCalendar(m_naming);
+    form.date = dateFields(m_naming);
 
-    calendar::NamingForm form;
-    form.surname = utf8(findChild<QLineEdit*>(QStringLiteral("Text9"))->text());
-    form.sex = chosenSex(opt("Option25"), opt("Option26"));
-    form.twoCharName = opt("Option28")->isChecked();
-    form.calendar = chosenCalendar(opt("Option24"), opt("Option23"), opt("Option35"));
-    form.date = {utf8(combo("Combo20")), utf8(combo("Combo21")), utf8(combo("Combo22")), utf8(combo("Combo23"))};
-
-    const calendar::NamingOutcome out = calendar::runNamingRequest(form);
+    const naming::NamingOutcome out = naming::runNamingRequest(form);
     // The sex is stored before the lunar conversion, so a failed conversion keeps it.
     if (!out.sex.empty())
         sex = QString::fromStdString(out.sex);

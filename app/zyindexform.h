@@ -2,10 +2,12 @@
 // fun-tools tab strip, the tips frame and the status bar.
 #pragma once
 
-#include "calendar/fiveelements.h"
+#include "calendar/birthinput.h"
 
 #include <QPointer>
 #include <QWidget>
+
+#include <array>
 
 class QGroupBox;
 class QLabel;
@@ -56,6 +58,24 @@ private:
     void stepCreate();
     void stepTest();
     void stepMore();
+
+    // The controls of a panel that takes a birth.
+    struct BirthControls {
+        NameEdit* surname = nullptr;
+        NameEdit* given = nullptr; // the name-test panel only
+        QRadioButton* male = nullptr;
+        QRadioButton* female = nullptr;
+        QRadioButton* solar = nullptr;
+        QRadioButton* lunar = nullptr;
+        QRadioButton* leap = nullptr;
+        QRadioButton* twoChars = nullptr; // "双字名", the naming panel only
+        std::array<DateCombo*, 4> date{}; // year, month, day, hour
+    };
+    BirthControls m_naming;
+    BirthControls m_test;
+    static calendar::Sex chosenSex(const BirthControls& c);
+    static calendar::CalendarKind chosenCalendar(const BirthControls& c);
+    static calendar::DateFields dateFields(const BirthControls& c);
 
     WorkArea m_area = WorkArea::Naming;
     bool m_testListsFilled = false;

@@ -20,7 +20,7 @@ void BM_Pxmz(benchmark::State& state)
     size_t i = 0;
     for (auto _ : state) {
         const auto& n = names[i++ & 3];
-        naming::PxmzResult r = naming::pxmz(n[0], n[1], n[2], n[3], "男", kBirth);
+        naming::PxmzResult r = naming::pxmz(n[0], n[1], n[2], n[3], calendar::Sex::Male, kBirth);
         benchmark::DoNotOptimize(r);
     }
 }

@@ -73,4 +73,23 @@ std::optional<BirthDate> resolveBirthDate(const DateFields& f, CalendarKind kind
                      std::to_string(static_cast<unsigned>(solar->day())), f.hour};
 }
 
+CheckedBirth checkPanel(const PanelEntry& entry, const PanelRules& rules)
+{
+    const auto refuse = [](std::string message) { return CheckedBirth{std::move(message), std::nullopt, false}; };
+    if (entry.surname.empty())
+        return refuse("姓不能为空！");
+    if (rules.givenName && entry.given.empty())
+        return refuse("名不能为空！");
+    if (entry.sex == Sex::None)
+        return refuse("请选择性别！");
+    if (auto msg = checkDateFields(entry.date, entry.calendar))
+        return refuse(std::move(*msg));
+    if (entry.calendar == CalendarKind::None)
+        return refuse(std::string(rules.noCalendarMessage));
+    std::optional<BirthDate> birth = resolveBirthDate(entry.date, entry.calendar);
+    if (!birth)
+        return CheckedBirth{std::string(kLunarDateError), std::nullopt, true};
+    return CheckedBirth{{}, std::move(birth), true};
+}
+
 } // namespace xingming::calendar

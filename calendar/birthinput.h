@@ -3,16 +3,13 @@
 #pragma once
 
 #include "calendar/fiveelements.h"
+#include "calendar/kinds.h"
 
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace xingming::calendar {
-
-enum class Sex { None, Male, Female };
-// The calendar of the entered date: none chosen, "公历", "农历", "农历(闰月)".
-enum class CalendarKind { None, Solar, Lunar, LunarLeap };
 
 // The raw texts of the year, month, day and hour fields.
 struct DateFields {
@@ -36,5 +33,32 @@ inline constexpr std::string_view kLunarDateError = "请核对万年历，您输
 // and None keep the texts as entered; the hour text is kept as entered. nullopt when the
 // lunar date does not exist: kLunarDateError must be shown.
 std::optional<BirthDate> resolveBirthDate(const DateFields& f, CalendarKind kind);
+
+// What the checks of the two panels that take a birth differ in.
+struct PanelRules {
+    bool givenName;                     // the panel has a given-name box, checked after the surname
+    std::string_view noCalendarMessage; // the message when no calendar is chosen
+};
+
+// A panel's entry as its checks read it.
+struct PanelEntry {
+    std::string_view surname;
+    std::string_view given; // read only when the rules have a given-name box
+    Sex sex = Sex::None;
+    CalendarKind calendar = CalendarKind::None;
+    const DateFields& date;
+};
+
+// Either the message of the first check that failed, or the solar birth date.
+struct CheckedBirth {
+    std::string message;
+    std::optional<BirthDate> birth;
+    bool fieldsPassed = false; // every field passed; only the lunar date may not exist
+};
+
+// The checks of a panel in their fixed order: surname, given name (by the rules), sex, the
+// date fields, the calendar; then the lunar date resolved (kLunarDateError when it does
+// not exist).
+CheckedBirth checkPanel(const PanelEntry& entry, const PanelRules& rules);
 
 } // namespace xingming::calendar

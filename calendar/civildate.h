@@ -25,6 +25,9 @@ std::string formatSolarDate(std::chrono::year_month_day date);
 // no four-digit form.
 std::string solarDateText(std::chrono::year_month_day date);
 
+// Appends value in decimal, without leading zeros.
+void appendDecimal(std::string& out, unsigned value);
+
 // Days since 1970-01-01 (negative before it).
 constexpr int serialDay(std::chrono::year_month_day date)
 {

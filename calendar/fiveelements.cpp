@@ -93,18 +93,20 @@ std::string birthDateText(const BirthDate& birth)
     return date ? solarDateText(*date) : std::string{};
 }
 
-int whduoshao(const BirthDate& birth, std::string_view riqi, std::string& duoshao)
+std::optional<std::string> whduoshao(const BirthDate& birth, std::string_view riqi)
 {
     const auto riqiDate = parseSolarDateText(riqi);
     const auto lunar = riqiDate ? solarToLunarDate(*riqiDate) : std::nullopt;
-    if (!lunar) return 1;
+    if (!lunar)
+        return std::nullopt;
     const auto date = birthDay(birth);
-    if (!date) return 2;
+    if (!date)
+        return std::nullopt;
     const int hour = birthHour(birth.hour);
-    if (hour == kNoValue) return 3;
+    if (hour == kNoValue)
+        return std::nullopt;
     const Chart chart = chartOf(*date, lunar->month, hour);
-    duoshao = elementSentence(chartElementMask(chart), dayMasterElement(chart));
-    return 0;
+    return elementSentence(chartElementMask(chart), dayMasterElement(chart));
 }
 
 BirthChartValues birthChartValues(const BirthDate& birth)

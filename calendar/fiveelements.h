@@ -1,6 +1,7 @@
 // The five-element report of a birth and the birth-chart values of the name test.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,11 +24,10 @@ struct BirthDate {
 // its fields; "" when they do not form a real date of a four-digit year.
 std::string birthDateText(const BirthDate& birth);
 
-// The five-element report of the birth into duoshao; riqi is the birth date as
-// "M-D-YYYY" and gives the lunar month. Returns 0 on success; nonzero (duoshao left
-// unchanged) when riqi has no lunar month, the fields are no real date or the hour
-// lies outside 0..23.
-int whduoshao(const BirthDate& birth, std::string_view riqi, std::string& duoshao);
+// The five-element report of the birth (duoshao); riqi is the birth date as "M-D-YYYY"
+// and gives the lunar month. nullopt when riqi has no lunar month, the fields are no
+// real date or the hour lies outside 0..23.
+[[nodiscard]] std::optional<std::string> whduoshao(const BirthDate& birth, std::string_view riqi);
 
 // The four birth-chart values of the name-test report.
 struct BirthChartValues {

@@ -1,7 +1,7 @@
 // The commands `naming` (the online naming request) and `detail` (the 81 explanations).
 #include "cli/commands.h"
 
-#include "calendar/namingrequest.h"
+#include "naming/namingrequest.h"
 #include "naming/explanations.h"
 
 #include <charconv>
@@ -37,7 +37,7 @@ void addNamingPaneOptions(CLI::App* cmd, NamingPaneOptions& opts)
     cmd->add_option("--hour", opts.form.date.hour, "hour text");
 }
 
-calendar::NamingForm namingPaneForm(const NamingPaneOptions& opts)
+naming::NamingForm namingPaneForm(const NamingPaneOptions& opts)
 {
     const auto sex = parseSexText(opts.sex);
     if (!sex)
@@ -45,7 +45,7 @@ calendar::NamingForm namingPaneForm(const NamingPaneOptions& opts)
     const auto cal = parseCalendarText(opts.calendar);
     if (!cal)
         usageError("--calendar takes 公历, 农历 or 农历(闰月) (solar, lunar, lunar-leap)");
-    calendar::NamingForm form = opts.form;
+    naming::NamingForm form = opts.form;
     // The surname box (Text9) keeps two characters, like the name test's boxes.
     form.surname = boxText(form.surname);
     form.sex = *sex;
@@ -62,7 +62,7 @@ void addNamingCommands(CLI::App& app, CommandContext& ctx)
     addNamingPaneOptions(cmd, opts->pane);
     cmd->add_flag("--json", opts->json, "print JSON");
     cmd->callback([opts, &ctx]() {
-        const calendar::NamingOutcome res = calendar::runNamingRequest(namingPaneForm(opts->pane));
+        const naming::NamingOutcome res = naming::runNamingRequest(namingPaneForm(opts->pane));
         if (res.refused) {
             ctx.exitCode = refuse(res.message, opts->json);
             return;

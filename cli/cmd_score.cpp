@@ -18,28 +18,25 @@ namespace {
 using calendar::CalendarKind;
 using calendar::Sex;
 
+// The shown texts, and the spellings the command line adds.
 std::optional<Sex> parseSex(std::string_view s)
 {
-    if (s.empty())
-        return Sex::None;
-    if (s == "男" || s == "m" || s == "male")
+    if (s == "m" || s == "male")
         return Sex::Male;
-    if (s == "女" || s == "f" || s == "female")
+    if (s == "f" || s == "female")
         return Sex::Female;
-    return std::nullopt;
+    return calendar::sexFromText(s);
 }
 
 std::optional<CalendarKind> parseCalendar(std::string_view s)
 {
-    if (s.empty())
-        return CalendarKind::None;
-    if (s == "公历" || s == "solar")
+    if (s == "solar")
         return CalendarKind::Solar;
-    if (s == "农历" || s == "lunar")
+    if (s == "lunar")
         return CalendarKind::Lunar;
-    if (s == "农历(闰月)" || s == "lunar-leap")
+    if (s == "lunar-leap")
         return CalendarKind::LunarLeap;
-    return std::nullopt;
+    return calendar::calendarFromText(s);
 }
 
 void writeScoreJson(std::string& out, const naming::NameTestReport& rep)
@@ -127,22 +124,22 @@ void writeErrorJson(std::string& out, std::string_view message)
 std::string reportText(const naming::NameTestReport& rep)
 {
     std::string out;
-    std::string_view section;
+    std::optional<naming::ReportSection> section;
     const std::vector<naming::ReportLine> lines = naming::reportLines(rep);
     for (size_t i = 0; i < lines.size();) {
         const naming::ReportLine& line = lines[i];
         if (line.section != section) {
-            if (!section.empty())
+            if (section)
                 out += '\n';
             section = line.section;
             out += "【";
-            out += section;
+            out += naming::sectionCaption(line.section);
             out += "】\n";
         }
         size_t j = i;
         std::string cells;
         while (j < lines.size() && lines[j].section == line.section && lines[j].caption == line.caption &&
-               !line.caption.empty() && (j == i || line.section == "姓名的基本信息")) {
+               !line.caption.empty() && (j == i || line.section == naming::ReportSection::Basic)) {
             if (lines[j].visible && !lines[j].text.empty()) {
                 if (!cells.empty())
                     cells += ' ';
@@ -156,7 +153,7 @@ std::string reportText(const naming::NameTestReport& rep)
         }
         if (line.caption.empty()) {
             out += cells;
-        } else if (line.section == "五格的详细解剖" || line.section == "五格的数理暗示") {
+        } else if (line.section == naming::ReportSection::Grids || line.section == naming::ReportSection::Hints) {
             out += line.caption;
             out += '\n';
             out += cells;

@@ -1,7 +1,7 @@
 // The command `suggest`: the naming engine over the inputs and checks of the naming pane.
 #include "cli/commands.h"
 
-#include "calendar/namingrequest.h"
+#include "naming/namingrequest.h"
 #include "naming/nametest.h"
 #include "naming/suggest.h"
 
@@ -76,9 +76,9 @@ void addSuggestCommands(CLI::App& app, CommandContext& ctx)
         ->check(CLI::Range(0.0, 100.0));
     cmd->add_flag("--json", opts->json, "print JSON");
     cmd->callback([opts, &ctx]() {
-        const calendar::NamingForm form = namingPaneForm(opts->pane);
+        const naming::NamingForm form = namingPaneForm(opts->pane);
         // The naming pane's checks and lunar conversion, with the same refusals.
-        const calendar::NamingOutcome checked = calendar::runNamingRequest(form);
+        const naming::NamingOutcome checked = naming::runNamingRequest(form);
         if (checked.refused) {
             ctx.exitCode = refuse(checked.message, opts->json);
             return;

@@ -4,7 +4,7 @@
 #include "cli/cliutil.h"
 
 #include "calendar/birthinput.h"
-#include "calendar/namingrequest.h"
+#include "naming/namingrequest.h"
 
 #include <optional>
 #include <string_view>
@@ -25,12 +25,12 @@ std::optional<calendar::CalendarKind> parseCalendarText(std::string_view s);
 // The inputs of the naming pane as options (--surname --sex --length --calendar --year
 // --month --day --hour), shared by `naming` and `suggest`.
 struct NamingPaneOptions {
-    calendar::NamingForm form;
+    naming::NamingForm form;
     std::string sex, calendar, length;
 };
 void addNamingPaneOptions(CLI::App* cmd, NamingPaneOptions& opts);
 
 // The form the options describe; a sex or calendar text that names no option is a usage error.
-calendar::NamingForm namingPaneForm(const NamingPaneOptions& opts);
+naming::NamingForm namingPaneForm(const NamingPaneOptions& opts);
 
 } // namespace xingming::cli

@@ -22,20 +22,23 @@ std::vector<std::string> range(int first, int last)
     return entries;
 }
 
+// Whole-number forms round halves to the even neighbour: std::nearbyint in the default
+// rounding mode.
+
 // The parity of a value as its whole-number form.
 bool oddWhole(double v)
 {
-    return isOdd(roundHalfEven(v));
+    return isOdd(std::nearbyint(v));
 }
 
 double nominalAge(double WA)
 {
-    return roundHalfEven(WA + 1.0);
+    return std::nearbyint(WA + 1.0);
 }
 
 double bookSum(double WA, double CM)
 {
-    return roundHalfEven(68.0 - WA + CM);
+    return std::nearbyint(68.0 - WA + CM);
 }
 
 double coupleQuotient(double WA, double HA, double CM)
@@ -124,11 +127,10 @@ std::optional<ChildSexPrediction> predict(const ChildSexForm& form)
     const double typed[] = {s.W, s.H, s.CM, birthMode ? s.CY : 0.0, birthMode ? s.WM : 0.0,
                             birthMode ? s.HM : 0.0};
     for (double v : typed)
-        if (!fitsInt16(roundHalfEven(v)))
+        if (!fitsInt16(std::nearbyint(v)))
             return std::nullopt;
-    const double worked[] = {nominalAge(ages.WA),          bookSum(ages.WA, s.CM),
-                             coupleQuotient(ages.WA, ages.HA, s.CM), roundHalfEven(ages.WA),
-                             roundHalfEven(ages.HA),       roundHalfEven(s.CM)};
+    const double worked[] = {nominalAge(ages.WA),     bookSum(ages.WA, s.CM),  coupleQuotient(ages.WA, ages.HA, s.CM),
+                             std::nearbyint(ages.WA), std::nearbyint(ages.HA), std::nearbyint(s.CM)};
     for (double v : worked)
         if (!fitsInt16(v))
             return std::nullopt;

@@ -11,9 +11,6 @@ namespace xingming::fun {
 // of digits too long for a double gives an infinite value, never a crash.
 using calendar::fieldValue;
 
-// Nearest whole number, halves to the even neighbour (2.5 -> 2, 3.5 -> 4, -2.5 -> -2).
-double roundHalfEven(double x);
-
 // True when x is a whole number in the range of a 16-bit signed integer.
 bool fitsInt16(double x);
 

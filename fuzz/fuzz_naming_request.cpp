@@ -1,6 +1,6 @@
 // The naming request over any field texts: a refusal or an address whose query keeps its
 // shape whatever the surname holds.
-#include "calendar/namingrequest.h"
+#include "naming/namingrequest.h"
 #include "fuzz/fuzzinput.h"
 
 #include <cstdlib>
@@ -11,13 +11,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     const std::uint8_t choice = data[0];
     const std::vector<std::string> f = fuzzFields(data + 1, size - 1, 5);
-    xingming::calendar::NamingForm form;
+    xingming::naming::NamingForm form;
     form.surname = f[0];
     form.sex = static_cast<xingming::calendar::Sex>(choice % 3);
     form.calendar = static_cast<xingming::calendar::CalendarKind>((choice / 3) % 4);
     form.twoCharName = choice & 0x80;
     form.date = {f[1], f[2], f[3], f[4]};
-    const xingming::calendar::NamingOutcome out = xingming::calendar::runNamingRequest(form);
+    const xingming::naming::NamingOutcome out = xingming::naming::runNamingRequest(form);
     if (!out.refused) {
         // Exactly the fixed keys, in order: no typed text may add a key or a fragment.
         std::size_t amps = 0;

@@ -35,6 +35,9 @@ struct NameStrokes {
     bool singleGiven = true;
 };
 
+// The five grids.
+enum class Grid { Tian, Ren, Di, Wai, Zong }; // 天格 人格 地格 外格 总格
+
 struct Grids {
     std::int16_t tg = 0;  // 天格
     std::int16_t rg = 0;  // 人格

@@ -2,60 +2,53 @@
 
 namespace xingming::naming {
 
-std::string_view anshi(std::string_view sex, int number, std::string& zdp)
+Hint anshi(calendar::Sex sex, int number)
 {
-    const bool male = sex == "男";
+    const bool male = sex == calendar::Sex::Male;
     switch (number) {
     case 2:
     case 9:
     case 19:
     case 20:
     case 26:
-        zdp += "2";
-        return "败财运";
+        return {"败财运", "2"};
     case 3:
     case 13:
     case 23:
     case 31:
     case 47:
-        return "首领运";
+        return {"首领运", ""};
     case 4:
     case 10:
     case 12:
-        zdp += "12";
-        return "败财运、孤独运";
+        return {"败财运、孤独运", "12"};
     case 5:
         if (!male)
             return {};
-        zdp += "1";
-        return "双妻运";
+        return {"双妻运", "1"};
     case 6:
-        zdp += "1";
-        return "*";
+        return {"*", "1"};
     case 14:
     case 21:
-        zdp += "12";
-        return "*";
+        return {"*", "12"};
     case 16:
     case 29:
     case 41:
         if (!male)
-            return "首领运、富贵运";
-        zdp += "1";
-        return "首领运、富贵运、双妻运";
+            return {"首领运、富贵运", ""};
+        return {"首领运、富贵运、双妻运", "1"};
     case 22:
     case 28:
     case 34:
-        zdp += "1";
-        return "孤独运";
+        return {"孤独运", "1"};
     case 24:
     case 33:
-        return "富贵运";
+        return {"富贵运", ""};
     case 25:
     case 27:
     case 38:
     case 43:
-        return "*";
+        return {"*", ""};
     default:
         return {};
     }
@@ -78,10 +71,10 @@ std::string_view dianping(float zf)
     return "你的名字结合你的先天条件来看，不是很好。强烈建议你换个名字试试，也许人生会因此而改变的。";
 }
 
-std::string warnings(std::string_view zdp, std::string_view sex)
+std::string warnings(std::string_view zdp, calendar::Sex sex)
 {
     std::string w;
-    if (zdp.find('1') != std::string_view::npos && sex != "女")
+    if (zdp.find('1') != std::string_view::npos && sex != calendar::Sex::Female)
         w = "可能对婚姻不利\u3000";
     if (zdp.find('2') != std::string_view::npos)
         w += "需谨慎处理财富";

@@ -2,7 +2,6 @@
 
 #include "naming/grids.h"
 #include "naming/luck_data.h"
-#include "naming/ratings.h"
 #include "naming/social_luck_data.h"
 
 #include <string>
@@ -11,22 +10,21 @@ namespace xingming::naming {
 
 namespace {
 
-float points(Rating3 r, float good, float fair)
+Judgement judged(std::string_view text, float good, float fair)
 {
-    return r == Rating3::Good ? good : r == Rating3::Fair ? fair : 0.0f;
+    const Rating3 r = trailingRating(text);
+    return {text, r, r == Rating3::Good ? good : r == Rating3::Fair ? fair : 0.0f};
 }
 
-std::string_view elementPairLookup(const std::array<ElementPairRow, 25>& table, int key, float& zf)
+Judgement elementPairLookup(const std::array<ElementPairRow, 25>& table, int key)
 {
     int a = 0, b = 0;
     if (!splitLuckKey(key, a, b))
         return {};
     const std::string pair = std::string(sc(a)) + std::string(sc(b));
     for (const ElementPairRow& row : table) {
-        if (row.pair == pair) {
-            zf += points(trailingRating(row.text), 2.0f, 1.5f);
-            return row.text;
-        }
+        if (row.pair == pair)
+            return judged(row.text, 2.0f, 1.5f);
     }
     return {};
 }
@@ -53,23 +51,21 @@ bool splitLuckKey(int key, int& first, int& second)
     return true;
 }
 
-std::string_view jcdyx(int jcnum, float& zf)
+Judgement jcdyx(int jcnum)
 {
-    return elementPairLookup(kBasicLuckTable, jcnum, zf);
+    return elementPairLookup(kBasicLuckTable, jcnum);
 }
 
-std::string_view cgdyx(int cgnum, float& zf)
+Judgement cgdyx(int cgnum)
 {
-    return elementPairLookup(kSuccessLuckTable, cgnum, zf);
+    return elementPairLookup(kSuccessLuckTable, cgnum);
 }
 
-std::string_view rjgxdyx(int rjnum, float& zf)
+Judgement rjgxdyx(int rjnum)
 {
     for (const SocialLuckRow& row : kSocialLuckTable) {
-        if (row.key == rjnum) {
-            zf += points(trailingRating(row.text), 1.0f, 0.5f);
-            return row.text;
-        }
+        if (row.key == rjnum)
+            return judged(row.text, 1.0f, 0.5f);
     }
     return {};
 }

@@ -13,8 +13,10 @@ namespace xingming::naming {
 
 namespace {
 
-using calendar::CalendarKind;
 using calendar::Sex;
+
+// The name-test panel asks for the given name too.
+constexpr calendar::PanelRules kNameTestPanel{true, "您输入的是公历、农历？请选择！"};
 
 std::string_view ziwuhangOf(std::string_view ch, int position)
 {
@@ -28,8 +30,8 @@ std::string decimal(int n)
 
 } // namespace
 
-PxmzResult pxmz(std::string_view xsone, std::string_view xstwo, std::string_view ming1, std::string_view ming2,
-                std::string_view sex, const calendar::BirthDate& birth)
+PxmzResult pxmz(std::string_view xsone, std::string_view xstwo, std::string_view ming1, std::string_view ming2, Sex sex,
+                const calendar::BirthDate& birth)
 {
     PxmzResult r;
     r.zf2 = 53;
@@ -63,43 +65,52 @@ PxmzResult pxmz(std::string_view xsone, std::string_view xstwo, std::string_view
     return r;
 }
 
-void judgeName(const NameStrokes& s, std::string_view sex, PxmzResult& r)
+void judgeName(const NameStrokes& s, Sex sex, PxmzResult& r)
 {
     r.zf2 = 53;
     r.zdp.clear();
     r.grids = computeGrids(s);
     const Grids& g = r.grids;
     // The 81 numbers, in the order 天格, 人格, 地格, 总格, 外格.
-    const auto judge = [&](std::string_view key, int number, std::string_view& text,
-                           std::optional<std::uint32_t>& colour) {
-        const LingdongResult l = lingdong(sex, key, number, r.zf2);
+    const auto judge = [&](Grid grid, int number, std::string_view& text, std::optional<std::uint32_t>& colour) {
+        const LingdongResult l = lingdong(sex, grid, number);
         text = l.text;
         colour = l.colour;
+        r.zf2 += l.points;
     };
-    judge("t", g.tg, r.tp, r.colours.t);
-    judge("r", g.rg, r.rp, r.colours.r);
-    judge("d", g.dG, r.dp, r.colours.d);
-    judge("z", g.zg, r.zp, r.colours.z);
-    judge("w", g.wg, r.wp, r.colours.w);
+    judge(Grid::Tian, g.tg, r.tp, r.colours.t);
+    judge(Grid::Ren, g.rg, r.rp, r.colours.r);
+    judge(Grid::Di, g.dG, r.dp, r.colours.d);
+    judge(Grid::Zong, g.zg, r.zp, r.colours.z);
+    judge(Grid::Wai, g.wg, r.wp, r.colours.w);
 
     // The three talents.
     r.scstr = std::string(sc(threeTalentsDigit(g.tg))) + std::string(sc(threeTalentsDigit(g.rg))) +
               std::string(sc(threeTalentsDigit(g.dG)));
-    r.scp = scdyx(r.scstr, r.zf2);
+    const auto take = [&r](const Judgement& j) {
+        r.zf2 += j.points;
+        return j.text;
+    };
+    r.scp = take(scdyx(r.scstr));
 
     // Basic, success and social luck.
     r.jcnum = luckKey(g.rg, g.dG);
     r.cgnum = luckKey(g.rg, g.tg);
     r.rjnum = luckKey(g.rg, g.wg);
-    r.jsp = jcdyx(r.jcnum, r.zf2);
-    r.cgp = cgdyx(r.cgnum, r.zf2);
-    r.rjp = rjgxdyx(r.rjnum, r.zf2);
+    r.jsp = take(jcdyx(r.jcnum));
+    r.cgp = take(cgdyx(r.cgnum));
+    r.rjp = take(rjgxdyx(r.rjnum));
 
     // Hints, sharing one flags text.
-    r.ranshi = anshi(sex, g.rg, r.zdp);
-    r.danshi = anshi(sex, g.dG, r.zdp);
-    r.wanshi = anshi(sex, g.wg, r.zdp);
-    r.zanshi = anshi(sex, g.zg, r.zdp);
+    const auto hint = [&](int number) {
+        const Hint h = anshi(sex, number);
+        r.zdp += h.flags;
+        return h.text;
+    };
+    r.ranshi = hint(g.rg);
+    r.danshi = hint(g.dG);
+    r.wanshi = hint(g.wg);
+    r.zanshi = hint(g.zg);
 
     if (r.zf2 > 100)
         r.zf2 = 100;
@@ -109,29 +120,10 @@ void judgeName(const NameStrokes& s, std::string_view sex, PxmzResult& r)
 NameTestOutcome runNameTest(const NameTestForm& form)
 {
     NameTestOutcome out;
-    if (form.surname.empty()) {
-        out.message = "姓不能为空！";
-        return out;
-    }
-    if (form.given.empty()) {
-        out.message = "名不能为空！";
-        return out;
-    }
-    if (form.sex == Sex::None) {
-        out.message = "请选择性别！";
-        return out;
-    }
-    if (auto msg = calendar::checkDateFields(form.date, form.calendar)) {
-        out.message = std::move(*msg);
-        return out;
-    }
-    if (form.calendar == CalendarKind::None) {
-        out.message = "您输入的是公历、农历？请选择！";
-        return out;
-    }
-    std::optional<calendar::BirthDate> birth = calendar::resolveBirthDate(form.date, form.calendar);
-    if (!birth) {
-        out.message = std::string(calendar::kLunarDateError);
+    calendar::CheckedBirth checked =
+        calendar::checkPanel({form.surname, form.given, form.sex, form.calendar, form.date}, kNameTestPanel);
+    if (!checked.birth) {
+        out.message = std::move(checked.message);
         return out;
     }
 
@@ -139,8 +131,8 @@ NameTestOutcome runNameTest(const NameTestForm& form)
     const std::vector<std::string> surname = splitCharacters(form.surname, 2);
     const std::vector<std::string> given = splitCharacters(form.given, 2);
     NameTestReport rep;
-    rep.sex = form.sex == Sex::Male ? "男" : "女";
-    rep.birth = std::move(*birth);
+    rep.sex = form.sex;
+    rep.birth = std::move(*checked.birth);
     rep.twoCharSurname = surname.size() == 2;
     rep.twoCharGiven = given.size() == 2;
     rep.result = pxmz(surname[0], rep.twoCharSurname ? surname[1] : std::string(), given[0],
@@ -161,19 +153,38 @@ std::string gridCellText(int number)
     return decimal(number) + "(" + std::string(yy(number)) + ")";
 }
 
+std::string_view sectionCaption(ReportSection section)
+{
+    switch (section) {
+    case ReportSection::Basic:
+        return "姓名的基本信息";
+    case ReportSection::Chart:
+        return "您的八字信息";
+    case ReportSection::Grids:
+        return "五格的详细解剖";
+    case ReportSection::Influence:
+        return "对各方面的影响";
+    case ReportSection::Hints:
+        return "五格的数理暗示";
+    case ReportSection::Score:
+        return "名字点评及得分";
+    }
+    return {};
+}
+
 std::vector<ReportLine> reportLines(const NameTestReport& report)
 {
     const PxmzResult& r = report.result;
     const Grids& g = r.grids;
     std::vector<ReportLine> lines;
     lines.reserve(48);
-    const auto add = [&lines](std::string_view section, std::string caption, std::string text,
+    const auto add = [&lines](ReportSection section, std::string caption, std::string text,
                               std::optional<std::uint32_t> colour = std::nullopt, bool visible = true) {
         lines.push_back(ReportLine{section, std::move(caption), std::move(text), colour, visible});
     };
     const std::array<bool, 4> shown{true, report.twoCharSurname, true, report.twoCharGiven};
 
-    constexpr std::string_view basic = "姓名的基本信息";
+    constexpr ReportSection basic = ReportSection::Basic;
     for (size_t i = 0; i < 4; ++i)
         add(basic, "姓名", r.chars[i]);
     for (size_t i = 0; i < 4; ++i)
@@ -186,7 +197,7 @@ std::vector<ReportLine> reportLines(const NameTestReport& report)
     add(basic, "外格 ->", gridCellText(g.wg));
     add(basic, "总格 ->", gridCellText(g.zg));
 
-    constexpr std::string_view chart = "您的八字信息";
+    constexpr ReportSection chart = ReportSection::Chart;
     const calendar::BirthDate& b = report.birth;
     add(chart, "公历生日", "-> " + b.year + "年" + b.month + "月" + b.day + "日" + b.hour + "时");
     add(chart, "农历生日", "-> " + r.nongli);
@@ -194,7 +205,7 @@ std::vector<ReportLine> reportLines(const NameTestReport& report)
     add(chart, "五行", "-> " + r.wuhang);
     add(chart, "", r.whstr);
 
-    constexpr std::string_view grids = "五格的详细解剖";
+    constexpr ReportSection grids = ReportSection::Grids;
     const auto arrow = [](std::string_view t) { return "-> " + std::string(t); };
     add(grids, "天格" + decimal(g.tg) + "的解析(天格数是先祖留传下来的，无法改变，其数理对人影响不大。)", arrow(r.tp),
         r.colours.t);
@@ -205,19 +216,19 @@ std::vector<ReportLine> reportLines(const NameTestReport& report)
         r.colours.w);
     add(grids, "总格" + decimal(g.zg) + "的解析(总格又称后运，影响人中年至晚年的命运。)", arrow(r.zp), r.colours.z);
 
-    constexpr std::string_view influence = "对各方面的影响";
+    constexpr ReportSection influence = ReportSection::Influence;
     add(influence, "对三才数理的影响", arrow(r.scp));
     add(influence, "对基础运的影响", arrow(r.jsp));
     add(influence, "对成功运的影响", arrow(r.cgp));
     add(influence, "对人际关系的影响", arrow(r.rjp));
 
-    constexpr std::string_view hints = "五格的数理暗示";
+    constexpr ReportSection hints = ReportSection::Hints;
     add(hints, "人格" + decimal(g.rg) + "的数理暗示", arrow(r.ranshi));
     add(hints, "地格" + decimal(g.dG) + "的数理暗示", arrow(r.danshi));
     add(hints, "外格" + decimal(g.wg) + "的数理暗示", arrow(r.wanshi));
     add(hints, "总格" + decimal(g.zg) + "的数理暗示", arrow(r.zanshi));
 
-    constexpr std::string_view score = "名字点评及得分";
+    constexpr ReportSection score = ReportSection::Score;
     add(score, "姓名得分：", scoreText(r.zf2));
     add(score, "", r.lastdp);
     return lines;

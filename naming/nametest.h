@@ -49,17 +49,17 @@ struct PxmzResult {
 };
 
 // The central computation over the four characters (each one character or ""), the sex
-// text ("男" or "女") and the solar birth date.
+// and the solar birth date.
 PxmzResult pxmz(std::string_view xsone, std::string_view xstwo, std::string_view ming1, std::string_view ming2,
-                std::string_view sex, const calendar::BirthDate& birth);
+                calendar::Sex sex, const calendar::BirthDate& birth);
 
 // The name half of pxmz for given stroke counts: grids, the lookups of the 81 numbers,
 // three talents, luck and hints, the score and the commentary (fields of r from grids on).
-void judgeName(const NameStrokes& s, std::string_view sex, PxmzResult& r);
+void judgeName(const NameStrokes& s, calendar::Sex sex, PxmzResult& r);
 
 // A filled report: the stored values of the run and the results of pxmz.
 struct NameTestReport {
-    std::string sex;             // "男" or "女"
+    calendar::Sex sex = calendar::Sex::Male; // Male or Female
     calendar::BirthDate birth;   // the solar birth date as stored
     PxmzResult result;
     bool twoCharSurname = false;
@@ -81,9 +81,16 @@ std::string scoreText(float zf);
 // The text of a grid cell of the report: number, "(", element by yy, ")", e.g. 16(土).
 std::string gridCellText(int number);
 
+// The sections of the report page, in their order.
+enum class ReportSection { Basic, Chart, Grids, Influence, Hints, Score };
+
+// The caption of a section: "姓名的基本信息", "您的八字信息", "五格的详细解剖", "对各方面的影响",
+// "五格的数理暗示", "名字点评及得分".
+std::string_view sectionCaption(ReportSection section);
+
 // One line of the report page, as a window or the command line shows it.
 struct ReportLine {
-    std::string_view section;  // fixed caption of the section
+    ReportSection section;
     std::string caption;       // fixed caption of the item ("" for a line without one)
     std::string text;          // text written by the driver
     std::optional<std::uint32_t> colour;  // for the 81-number lines

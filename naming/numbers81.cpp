@@ -11,12 +11,20 @@ namespace {
 
 enum class RatingClass { Top, Middle, Low };
 
-RatingClass classOf(std::string_view rating)
+RatingClass classOf(Rating81 rating)
 {
-    if (rating == "大吉")
+    switch (rating) {
+    case Rating81::GreatGood:
         return RatingClass::Top;
-    if (rating == "吉" || rating == "半吉" || rating == "半吉半凶")
+    case Rating81::Good:
+    case Rating81::HalfGood:
+    case Rating81::Mixed:
         return RatingClass::Middle;
+    case Rating81::HalfBad:
+    case Rating81::Bad:
+    case Rating81::GreatBad:
+        break;
+    }
     return RatingClass::Low;
 }
 
@@ -36,8 +44,10 @@ Texts buildTexts()
         // The rating follows without a blank in rows 1 and 21, and in row 33 for a man.
         const bool blankMale = row.number != 1 && row.number != 21 && row.number != 33;
         const bool blankFemale = row.number != 1 && row.number != 21;
-        t.ratedMale[i] = t.plainMale[i] + (blankMale ? " " : "") + "（" + std::string(row.ratingMale) + "）";
-        t.ratedFemale[i] = t.plainFemale[i] + (blankFemale ? " " : "") + "（" + std::string(row.ratingFemale) + "）";
+        t.ratedMale[i] =
+            t.plainMale[i] + (blankMale ? " " : "") + "（" + std::string(ratingText(row.ratingMale)) + "）";
+        t.ratedFemale[i] =
+            t.plainFemale[i] + (blankFemale ? " " : "") + "（" + std::string(ratingText(row.ratingFemale)) + "）";
     }
     return t;
 }
@@ -71,41 +81,46 @@ std::string_view plainText81(int number, bool male)
     return male ? texts().plainMale[i] : texts().plainFemale[i];
 }
 
-std::string_view rating81(int number, bool male)
+std::optional<Rating81> rating81(int number, bool male)
 {
     if (!inRange(number))
-        return {};
+        return std::nullopt;
     const Number81Row& row = kNumbers81[static_cast<size_t>(number - 1)];
     return male ? row.ratingMale : row.ratingFemale;
 }
 
-LingdongResult lingdong(std::string_view sex, std::string_view whichG, int genum, float& zf)
+LingdongResult lingdong(calendar::Sex sex, Grid grid, int genum)
 {
     if (!inRange(genum))
         return {};
-    const bool male = sex == "男";
-    const std::string_view rating = rating81(genum, male);
+    const bool male = sex == calendar::Sex::Male;
+    const Rating81 rating = *rating81(genum, male);
     const RatingClass cls = classOf(rating);
 
     LingdongResult result;
-    if (cls == RatingClass::Top || rating == "吉")
+    if (cls == RatingClass::Top || rating == Rating81::Good)
         result.colour = kColourOrange;
     else if (cls == RatingClass::Middle)
         result.colour = kColourOlive;
-    result.text = whichG == "t" ? plainText81(genum, male) : ratedText81(genum, male);
+    result.text = grid == Grid::Tian ? plainText81(genum, male) : ratedText81(genum, male);
 
-    // Points by grid: 人格 15/10, 地格 and 总格 10/4, 外格 2/1, 天格 nothing.
-    float points = 0;
     if (cls != RatingClass::Low) {
         const bool top = cls == RatingClass::Top;
-        if (whichG == "r")
-            points = top ? 15 : 10;
-        else if (whichG == "d" || whichG == "z")
-            points = top ? 10 : 4;
-        else if (whichG == "w")
-            points = top ? 2 : 1;
+        switch (grid) {
+        case Grid::Ren:
+            result.points = top ? 15 : 10;
+            break;
+        case Grid::Di:
+        case Grid::Zong:
+            result.points = top ? 10 : 4;
+            break;
+        case Grid::Wai:
+            result.points = top ? 2 : 1;
+            break;
+        case Grid::Tian:
+            break;
+        }
     }
-    zf += points;
     return result;
 }
 

@@ -1,25 +1,15 @@
 #include "naming/sancai.h"
 
-#include "naming/ratings.h"
 #include "naming/sancai_data.h"
 
 namespace xingming::naming {
 
-std::string_view scdyx(std::string_view scstr, float& zf)
+Judgement scdyx(std::string_view scstr)
 {
     for (const SancaiRow& row : kSancaiTable) {
         if (row.key == scstr) {
-            switch (trailingRating(row.text)) {
-            case Rating3::Good:
-                zf += 5;
-                break;
-            case Rating3::Fair:
-                zf += 3;
-                break;
-            default:
-                break;
-            }
-            return row.text;
+            const Rating3 r = trailingRating(row.text);
+            return {row.text, r, r == Rating3::Good ? 5.0f : r == Rating3::Fair ? 3.0f : 0.0f};
         }
     }
     return {};

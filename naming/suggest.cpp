@@ -61,7 +61,7 @@ SurnameInfo surnameInfo(std::string_view surname)
 }
 
 // The name test's judgement of the surname with given-name strokes g1 and g2 (0: absent).
-PxmzResult judge(const SurnameInfo& s, std::string_view sex, int g1, int g2)
+PxmzResult judge(const SurnameInfo& s, Sex sex, int g1, int g2)
 {
     NameStrokes n = s.strokes;
     n.G1 = g1;
@@ -76,7 +76,7 @@ PxmzResult judge(const SurnameInfo& s, std::string_view sex, int g1, int g2)
 // score depends on nothing else for one surname and sex.
 class ScoreTable {
 public:
-    ScoreTable(const SurnameInfo& s, std::string_view sex) : m_surname(s), m_sex(sex)
+    ScoreTable(const SurnameInfo& s, Sex sex) : m_surname(s), m_sex(sex)
     {
         m_scores.fill(std::numeric_limits<float>::quiet_NaN());
     }
@@ -91,7 +91,7 @@ public:
 
 private:
     const SurnameInfo& m_surname;
-    std::string_view m_sex;
+    Sex m_sex;
     std::array<float, (kMaxStrokes + 1) * (kMaxStrokes + 1)> m_scores{};
 };
 
@@ -100,7 +100,7 @@ bool isSurnameChar(const SurnameInfo& s, const NameCandidate& c)
     return std::find(s.chars.begin(), s.chars.end(), c.ch) != s.chars.end();
 }
 
-Suggestion makeSuggestion(const SurnameInfo& s, std::string_view sex, const std::vector<std::string>& given,
+Suggestion makeSuggestion(const SurnameInfo& s, Sex sex, const std::vector<std::string>& given,
                           const std::array<int, 2>& givenPositions, int fit)
 {
     Suggestion out;
@@ -152,19 +152,6 @@ bool suits(NameSex mark, Sex sex)
         break;
     }
     return false;
-}
-
-std::string_view sexText(Sex sex)
-{
-    switch (sex) {
-    case Sex::Male:
-        return "男";
-    case Sex::Female:
-        return "女";
-    case Sex::None:
-        break;
-    }
-    return {};
 }
 
 bool ElementNeeds::wanted(Element e) const
@@ -219,8 +206,8 @@ SuggestResult suggestNames(const SuggestRequest& request)
     result.surname = surname.chars;
     result.chart = calendar::birthChartValues(request.birth);
     result.needs = elementNeedsOf(result.chart);
-    const std::string_view sex = sexText(request.sex);
-    if (surname.chars.empty() || sex.empty() || (request.length != 1 && request.length != 2))
+    const Sex sex = request.sex;
+    if (surname.chars.empty() || sex == Sex::None || (request.length != 1 && request.length != 2))
         return result;
 
     // The candidates for this child, in table order, with their fit (0 or 1).
@@ -351,9 +338,8 @@ std::vector<Suggestion> namesWithCharacter(std::string_view surname, Sex sex, st
 {
     std::vector<Suggestion> out;
     const SurnameInfo s = surnameInfo(surname);
-    const std::string_view sexName = sexText(sex);
     const std::vector<std::string> one = splitCharacters(ch, 2);
-    if (s.chars.empty() || sexName.empty() || one.size() != 1)
+    if (s.chars.empty() || sex == Sex::None || one.size() != 1)
         return out;
     const int pos = charPosition(one[0]);
 
@@ -369,7 +355,7 @@ std::vector<Suggestion> namesWithCharacter(std::string_view surname, Sex sex, st
         std::array<int, 2> positions;
     };
     std::vector<Entry> entries;
-    ScoreTable scores(s, sexName);
+    ScoreTable scores(s, sex);
     const int strokes = GG(static_cast<std::int16_t>(pos));
     entries.push_back({scores(strokes, 0), 0, 0, 0, {one[0]}, {pos, 0}});
     int rank = 0, lastStrokes = 0;
@@ -388,7 +374,7 @@ std::vector<Suggestion> namesWithCharacter(std::string_view surname, Sex sex, st
     std::partial_sort(entries.begin(), entries.begin() + static_cast<std::ptrdiff_t>(keep), entries.end(), better);
     entries.resize(keep);
     for (const Entry& e : entries)
-        out.push_back(makeSuggestion(s, sexName, e.given, e.positions, 0));
+        out.push_back(makeSuggestion(s, sex, e.given, e.positions, 0));
     return out;
 }
 

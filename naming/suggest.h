@@ -96,7 +96,4 @@ SuggestResult suggestNames(const SuggestRequest& request);
 std::vector<Suggestion> namesWithCharacter(std::string_view surname, calendar::Sex sex, std::string_view ch,
                                            std::size_t limit);
 
-// The sex text of the name test: "男" or "女" ("" for none).
-std::string_view sexText(calendar::Sex sex);
-
 } // namespace xingming::naming

@@ -1,6 +1,6 @@
 #include "site/pages.h"
 
-#include "calendar/namingrequest.h"
+#include "naming/namingrequest.h"
 #include "naming/chartable_data.h"
 #include "naming/explanations.h"
 #include "naming/nametest.h"
@@ -149,7 +149,7 @@ std::string characterLink(std::string_view ch, std::string_view surname, Sex sex
     if (!surname.empty())
         link += "&xing=" + queryValue(surname);
     if (sex != Sex::None)
-        link += "&sex=" + queryValue(naming::sexText(sex));
+        link += "&sex=" + queryValue(calendar::sexText(sex));
     return link;
 }
 
@@ -199,12 +199,8 @@ public:
         const std::optional<std::string> t = text(key, "性别", required);
         if (!t)
             return std::nullopt;
-        if (t->empty())
-            return Sex::None;
-        if (*t == "男")
-            return Sex::Male;
-        if (*t == "女")
-            return Sex::Female;
+        if (const std::optional<Sex> s = calendar::sexFromText(*t))
+            return s;
         problems.push_back("性别应为“男”或“女”，而不是“" + *t + "”");
         return std::nullopt;
     }
@@ -310,24 +306,22 @@ Response namingPage(const std::vector<QueryParam>& q)
     }
     calendar::CalendarKind kind = calendar::CalendarKind::Solar;
     if (calendarText && !calendarText->empty()) {
-        if (*calendarText == "农历")
-            kind = calendar::CalendarKind::Lunar;
-        else if (*calendarText == "农历(闰月)")
-            kind = calendar::CalendarKind::LunarLeap;
-        else if (*calendarText != "公历")
+        if (const std::optional<calendar::CalendarKind> k = calendar::calendarFromText(*calendarText))
+            kind = *k;
+        else
             p.problems.push_back("历法（nx）应为“公历”“农历”或“农历(闰月)”，而不是“" + *calendarText + "”");
     }
     if (!p.problems.empty() || !surname || !sex || !year || !month || !day || !hour || !length)
         return badRequest(p.problems);
 
     // The naming pane's own checks, with its own messages.
-    calendar::NamingForm form;
+    naming::NamingForm form;
     form.surname = *surname;
     form.sex = *sex;
     form.twoCharName = *length == "2";
     form.calendar = kind;
     form.date = {*year, *month, *day, *hour};
-    const calendar::NamingOutcome checked = calendar::runNamingRequest(form);
+    const naming::NamingOutcome checked = naming::runNamingRequest(form);
     if (checked.refused)
         return badRequest({checked.message});
 
@@ -434,8 +428,12 @@ Response surnamePage(const std::vector<QueryParam>& q)
             "。天格数是先祖留传下来的，无法改变，其数理对人影响不大。</p>\n";
     const std::string_view male = naming::plainText81(tg, true);
     const std::string_view female = naming::plainText81(tg, false);
-    const std::string_view ratingMale = naming::rating81(tg, true);
-    const std::string_view ratingFemale = naming::rating81(tg, false);
+    const auto ratingOf = [tg](bool isMale) {
+        const std::optional<naming::Rating81> r = naming::rating81(tg, isMale);
+        return r ? naming::ratingText(*r) : std::string_view();
+    };
+    const std::string_view ratingMale = ratingOf(true);
+    const std::string_view ratingFemale = ratingOf(false);
     if (male == female && ratingMale == ratingFemale) {
         body += "<p><b>" + esc(male) + "</b>（" + esc(ratingMale) + "）</p>\n";
     } else {
@@ -557,7 +555,8 @@ Response homePage(const std::vector<QueryParam>& q)
     }
     std::string body = "<h1>姓名测试与取名</h1>\n<p>这是本程序自带的网页，由本机上的程序提供。"
                        "填好下面的表单，就能按八字五行和本程序的姓名评分挑选名字。</p>\n";
-    body += "<form class=\"card\" method=\"get\" action=\"/bestnametwo.asp\">\n<h2>为孩子取名</h2>\n"
+    body += "<form class=\"card\" method=\"get\" action=\"" + std::string(naming::kNamingPath) +
+            "\">\n<h2>为孩子取名</h2>\n"
             "<div class=\"row\"><label>姓 <input type=\"text\" name=\"youname1\" maxlength=\"2\" size=\"4\" required "
             "value=\"" +
             esc(xing) +
@@ -696,7 +695,7 @@ Response handleRequest(std::string_view method, std::string_view target)
     const std::optional<std::vector<QueryParam>> params = parseQuery(query, error);
     if (!params)
         return badRequest({error});
-    if (path == kNamingPath)
+    if (path == naming::kNamingPath)
         return namingPage(*params);
     if (path == kSurnamePath)
         return surnamePage(*params);

@@ -15,7 +15,6 @@ namespace xingming::site {
 Response handleRequest(std::string_view method, std::string_view target);
 
 // Paths of the pages.
-inline constexpr std::string_view kNamingPath = "/bestnametwo.asp";
 inline constexpr std::string_view kSurnamePath = "/xingshow.asp";
 inline constexpr std::string_view kCharacterPath = "/chaname.asp";
 

@@ -1,6 +1,6 @@
 // xingming-pageview PATH: starts the site as the desktop program does and shows one of
 // its pages in a browser view, for looking at the pages (and taking screenshots of them).
-#include "site/vendorsite.h"
+#include "site/siteserver.h"
 
 #include <QApplication>
 #include <QUrl>

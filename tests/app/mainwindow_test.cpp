@@ -3,7 +3,7 @@
 #include "app/fonts.h"
 #include "app/inputs.h"
 #include "app/pfindexform.h"
-#include "app/vendorsite.h"
+#include "app/sitebase.h"
 #include "app/webpane.h"
 #include "app/webwindows.h"
 #include "app/zyindexform.h"

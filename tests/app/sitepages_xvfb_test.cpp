@@ -3,7 +3,7 @@
 // page opens. With XINGMING_SCREENSHOT_DIR set the windows are photographed there.
 #include "app/fonts.h"
 #include "app/pfindexform.h"
-#include "app/vendorsite.h"
+#include "app/sitebase.h"
 #include "app/webpane.h"
 #include "app/webwindows.h"
 #include "app/zyindexform.h"

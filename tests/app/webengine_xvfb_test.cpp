@@ -2,7 +2,7 @@
 // server of the test's own on loopback, counting what each page asks for.
 #include "app/fonts.h"
 #include "app/pfindexform.h"
-#include "app/vendorsite.h"
+#include "app/sitebase.h"
 #include "app/webpane.h"
 #include "app/webwindows.h"
 #include "app/zyindexform.h"

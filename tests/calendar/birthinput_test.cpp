@@ -113,3 +113,57 @@ TEST(ResolveBirthDate, LunarDatesBecomeSolar)
 }
 
 } // namespace
+
+TEST(CheckPanel, RulesOfTheTwoPanels)
+{
+    const PanelRules nameTest{true, "calendar?"};
+    const PanelRules naming{false, "which calendar?"};
+    const DateFields good{"1990", "5", "17", "18"};
+    const DateFields noYear{"", "5", "17", "18"};
+    const DateFields lunarMissing{"1990", "1", "1", "8"}; // 1990's leap month is the fifth
+    const struct {
+        const char* name;
+        PanelRules rules;
+        const char* surname;
+        const char* given;
+        Sex sex;
+        CalendarKind calendar;
+        const DateFields& date;
+        const char* message; // "" when the birth passes
+        bool fieldsPassed;
+    } rows[] = {
+        {"no surname", nameTest, "", "明", Sex::Male, CalendarKind::Solar, good, "姓不能为空！", false},
+        {"no given name", nameTest, "李", "", Sex::Male, CalendarKind::Solar, good, "名不能为空！", false},
+        {"no given-name box", naming, "李", "", Sex::Male, CalendarKind::Solar, good, "", true},
+        {"no sex before the date", nameTest, "李", "明", Sex::None, CalendarKind::Solar, noYear, "请选择性别！", false},
+        {"date before calendar", naming, "李", "", Sex::Female, CalendarKind::None, noYear,
+         "年不能为空，且应在1901至2050之间！", false},
+        {"calendar, name test", nameTest, "李", "明", Sex::Male, CalendarKind::None, good, "calendar?", false},
+        {"calendar, naming", naming, "李", "", Sex::Male, CalendarKind::None, good, "which calendar?", false},
+        {"lunar date missing", naming, "李", "", Sex::Male, CalendarKind::LunarLeap, lunarMissing,
+         "请核对万年历，您输入的农历日期有误！", true},
+        {"solar", nameTest, "李", "明", Sex::Female, CalendarKind::Solar, good, "", true},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        const CheckedBirth c = checkPanel({r.surname, r.given, r.sex, r.calendar, r.date}, r.rules);
+        EXPECT_EQ(c.message, r.message);
+        EXPECT_EQ(c.birth.has_value(), std::string_view(r.message).empty());
+        EXPECT_EQ(c.fieldsPassed, r.fieldsPassed);
+    }
+}
+
+TEST(FieldKinds, ShownTexts)
+{
+    for (Sex s : {Sex::None, Sex::Male, Sex::Female})
+        EXPECT_EQ(sexFromText(sexText(s)), s);
+    EXPECT_EQ(sexFromText("男 "), std::nullopt);
+    EXPECT_EQ(sexFromText("m"), std::nullopt);
+    const std::pair<const char*, std::optional<CalendarKind>> calendars[] = {
+        {"", CalendarKind::None},       {"公历", CalendarKind::Solar},
+        {"农历", CalendarKind::Lunar},  {"农历(闰月)", CalendarKind::LunarLeap},
+        {"农历（闰月）", std::nullopt}, {"solar", std::nullopt},
+    };
+    for (const auto& [text, kind] : calendars)
+        EXPECT_EQ(calendarFromText(text), kind) << text;
+}

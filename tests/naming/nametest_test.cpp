@@ -58,7 +58,7 @@ TEST(NameTest, WorkedExample)
     EXPECT_EQ(r.whstr, "此命五行缺木；日主天干为水；必须有木助，但忌火太多。");
     EXPECT_EQ(r.colours.t, 33023u);
     EXPECT_EQ(r.colours.d, std::nullopt);
-    EXPECT_EQ(out.report->sex, "男");
+    EXPECT_EQ(out.report->sex, Sex::Male);
 }
 
 TEST(NameTest, TwoCharacterSurname)
@@ -205,7 +205,7 @@ TEST(NameTest, ScoreStaysInRangeForEveryStrokeCombination)
     // Sweep: every stroke count 1..30 for each character, all four name shapes, both sexes.
     float lowest = 1000, highest = 0;
     PxmzResult r;
-    for (const char* sex : {"男", "女"}) {
+    for (Sex sex : {Sex::Male, Sex::Female}) {
         for (int shape = 0; shape < 4; ++shape) {
             const bool twoS = shape & 1, twoG = shape & 2;
             for (int s1 = 1; s1 <= 30; ++s1)

@@ -248,7 +248,7 @@ TEST_P(SuggestCases, MatchesAPlainSortOfEveryName)
         s.G2 = g.size() == 2 ? g[1]->strokes : 0;
         s.singleGiven = g.size() == 1;
         PxmzResult p;
-        judgeName(s, sexText(c.sex), p);
+        judgeName(s, c.sex, p);
         if (p.zf2 < c.minScore)
             return;
         int fit = 0;

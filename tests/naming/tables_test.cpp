@@ -16,13 +16,14 @@
 #include <string>
 
 using namespace xingming::naming;
+using xingming::calendar::Sex;
 
 namespace {
 
 struct LingdongCase {
     const char* name;
-    const char* sex;
-    const char* grid;
+    Sex sex;
+    Grid grid;
     int number;
     float points;
     std::optional<std::uint32_t> colour;
@@ -34,20 +35,27 @@ TEST(Numbers81, PointsAndColours)
 {
     // Points and colours of the rating classes by grid (orange 33023, olive 32896).
     const LingdongCase cases[] = {
-        {"人格 15 大吉", "男", "r", 15, 15, kColourOrange}, {"总格 15", "男", "z", 15, 10, kColourOrange},
-        {"地格 15", "男", "d", 15, 10, kColourOrange},     {"外格 15", "男", "w", 15, 2, kColourOrange},
-        {"天格 15", "男", "t", 15, 0, kColourOrange},      {"人格 17 吉", "男", "r", 17, 10, kColourOrange},
-        {"人格 22 半吉半凶", "男", "r", 22, 10, kColourOlive}, {"外格 27 半吉", "女", "w", 27, 1, kColourOlive},
-        {"地格 22", "男", "d", 22, 4, kColourOlive},       {"人格 9 凶", "男", "r", 9, 0, std::nullopt},
-        {"人格 21 男", "男", "r", 21, 15, kColourOrange},  {"人格 21 女", "女", "r", 21, 0, std::nullopt},
-        {"总格 39 女", "女", "z", 39, 0, std::nullopt},    {"人格 36 半凶", "男", "r", 36, 0, std::nullopt},
-        {"number 0", "男", "r", 0, 0, std::nullopt},       {"number 82", "男", "r", 82, 0, std::nullopt},
+        {"人格 15 大吉", Sex::Male, Grid::Ren, 15, 15, kColourOrange},
+        {"总格 15", Sex::Male, Grid::Zong, 15, 10, kColourOrange},
+        {"地格 15", Sex::Male, Grid::Di, 15, 10, kColourOrange},
+        {"外格 15", Sex::Male, Grid::Wai, 15, 2, kColourOrange},
+        {"天格 15", Sex::Male, Grid::Tian, 15, 0, kColourOrange},
+        {"人格 17 吉", Sex::Male, Grid::Ren, 17, 10, kColourOrange},
+        {"人格 22 半吉半凶", Sex::Male, Grid::Ren, 22, 10, kColourOlive},
+        {"外格 27 半吉", Sex::Female, Grid::Wai, 27, 1, kColourOlive},
+        {"地格 22", Sex::Male, Grid::Di, 22, 4, kColourOlive},
+        {"人格 9 凶", Sex::Male, Grid::Ren, 9, 0, std::nullopt},
+        {"人格 21 男", Sex::Male, Grid::Ren, 21, 15, kColourOrange},
+        {"人格 21 女", Sex::Female, Grid::Ren, 21, 0, std::nullopt},
+        {"总格 39 女", Sex::Female, Grid::Zong, 39, 0, std::nullopt},
+        {"人格 36 半凶", Sex::Male, Grid::Ren, 36, 0, std::nullopt},
+        {"number 0", Sex::Male, Grid::Ren, 0, 0, std::nullopt},
+        {"number 82", Sex::Male, Grid::Ren, 82, 0, std::nullopt},
     };
     for (const LingdongCase& c : cases) {
         SCOPED_TRACE(c.name);
-        float zf = 53;
-        const LingdongResult r = lingdong(c.sex, c.grid, c.number, zf);
-        EXPECT_EQ(zf, 53 + c.points);
+        const LingdongResult r = lingdong(c.sex, c.grid, c.number);
+        EXPECT_EQ(r.points, c.points);
         EXPECT_EQ(r.colour, c.colour);
         EXPECT_EQ(r.text.empty(), c.number < 1 || c.number > 81);
     }
@@ -55,35 +63,39 @@ TEST(Numbers81, PointsAndColours)
 
 TEST(Numbers81, Texts)
 {
-    float zf = 0;
-    EXPECT_EQ(lingdong("男", "t", 9, zf).text, "9 （大成之数）大成之数，蕴涵凶险，或成或败，难以把握。");
-    EXPECT_EQ(lingdong("男", "r", 1, zf).text, "1 （太极之数）太极之数，万物开泰，生发无穷，利禄亨通。（大吉）");
-    EXPECT_EQ(lingdong("男", "d", 2, zf).text, "2 （两仪之数）两仪之数，混沌未开，进退保守，志望难达。 （凶）");
-    EXPECT_EQ(lingdong("男", "z", 14, zf).text, "14 （破兆） 家庭缘薄，孤独遭难，谋事不达，悲惨不测。 （凶）");
-    EXPECT_EQ(lingdong("女", "r", 21, zf).text,
+    EXPECT_EQ(lingdong(Sex::Male, Grid::Tian, 9).text, "9 （大成之数）大成之数，蕴涵凶险，或成或败，难以把握。");
+    EXPECT_EQ(lingdong(Sex::Male, Grid::Ren, 1).text, "1 （太极之数）太极之数，万物开泰，生发无穷，利禄亨通。（大吉）");
+    EXPECT_EQ(lingdong(Sex::Male, Grid::Di, 2).text, "2 （两仪之数）两仪之数，混沌未开，进退保守，志望难达。 （凶）");
+    EXPECT_EQ(lingdong(Sex::Male, Grid::Zong, 14).text, "14 （破兆） 家庭缘薄，孤独遭难，谋事不达，悲惨不测。 （凶）");
+    EXPECT_EQ(lingdong(Sex::Female, Grid::Ren, 21).text,
               "21 （明月中天）光风霁月，万物确立，官运亨通，大搏名利。女性不宜数。（半凶）");
-    EXPECT_EQ(lingdong("男", "r", 21, zf).text,
+    EXPECT_EQ(lingdong(Sex::Male, Grid::Ren, 21).text,
               "21 （明月中天）光风霁月，万物确立，官运亨通，大搏名利。女性不宜数。（大吉）");
-    EXPECT_EQ(lingdong("男", "r", 33, zf).text,
+    EXPECT_EQ(lingdong(Sex::Male, Grid::Ren, 33).text,
               "33 （旭日升天）旭日升天，鸾凤相会，名闻天下，隆昌至极。女性不宜数。（大吉）");
-    EXPECT_EQ(lingdong("女", "r", 33, zf).text,
+    EXPECT_EQ(lingdong(Sex::Female, Grid::Ren, 33).text,
               "33 （旭日升天）旭日升天，鸾凤相会，名闻天下，隆昌至极。女性不宜数。 （凶）");
-    EXPECT_EQ(lingdong("男", "r", 39, zf).text, "39 （富贵荣华）富贵荣华，财帛丰盈，暗藏险象，德泽四方。 （大吉）");
-    EXPECT_EQ(lingdong("女", "r", 39, zf).text,
+    EXPECT_EQ(lingdong(Sex::Male, Grid::Ren, 39).text,
+              "39 （富贵荣华）富贵荣华，财帛丰盈，暗藏险象，德泽四方。 （大吉）");
+    EXPECT_EQ(lingdong(Sex::Female, Grid::Ren, 39).text,
               "39 （富贵荣华）富贵荣华，财帛丰盈，暗藏险象，德泽四方。女性不宜数。 （凶）");
-    EXPECT_EQ(lingdong("女", "t", 39, zf).text, "39 （富贵荣华）富贵荣华，财帛丰盈，暗藏险象，德泽四方。女性不宜数。");
-    EXPECT_EQ(lingdong("女", "r", 23, zf).text, "23 （壮丽） 旭日东升，壮丽壮观，权威旺盛，功名荣达。女性不宜数。 （凶）");
-    EXPECT_EQ(lingdong("男", "r", 77, zf).text, "77 （甘苦交替） 家庭有悦，半吉半凶，能获援护，陷落不幸。 （半吉半凶）");
+    EXPECT_EQ(lingdong(Sex::Female, Grid::Tian, 39).text,
+              "39 （富贵荣华）富贵荣华，财帛丰盈，暗藏险象，德泽四方。女性不宜数。");
+    EXPECT_EQ(lingdong(Sex::Female, Grid::Ren, 23).text,
+              "23 （壮丽） 旭日东升，壮丽壮观，权威旺盛，功名荣达。女性不宜数。 （凶）");
+    EXPECT_EQ(lingdong(Sex::Male, Grid::Ren, 77).text,
+              "77 （甘苦交替） 家庭有悦，半吉半凶，能获援护，陷落不幸。 （半吉半凶）");
 }
 
 TEST(Numbers81, RatingTotals)
 {
     std::map<std::string, int> male;
     for (int n = 1; n <= 81; ++n) {
-        ++male[std::string(rating81(n, true))];
+        ASSERT_TRUE(rating81(n, true)) << n;
+        ++male[std::string(ratingText(*rating81(n, true)))];
         const std::string rated(ratedText81(n, true));
         EXPECT_TRUE(rated.starts_with(std::to_string(n) + " （")) << n;
-        EXPECT_TRUE(rated.ends_with("（" + std::string(rating81(n, true)) + "）")) << n;
+        EXPECT_TRUE(rated.ends_with("（" + std::string(ratingText(*rating81(n, true))) + "）")) << n;
         if (n != 21 && n != 23 && n != 33 && n != 39) {
             EXPECT_EQ(rating81(n, true), rating81(n, false)) << n;
         }
@@ -95,8 +107,10 @@ TEST(Numbers81, RatingTotals)
     EXPECT_EQ(male["半凶"], 4);
     EXPECT_EQ(male["凶"], 22);
     EXPECT_EQ(male["大凶"], 4);
-    EXPECT_EQ(rating81(21, false), "半凶");
-    EXPECT_EQ(rating81(23, false), "凶");
+    EXPECT_EQ(rating81(21, false), Rating81::HalfBad);
+    EXPECT_EQ(rating81(23, false), Rating81::Bad);
+    EXPECT_EQ(rating81(0, true), std::nullopt);
+    EXPECT_EQ(rating81(82, false), std::nullopt);
 }
 
 // Ratings of the 125 three-talents keys: one row per 天格 and 人格 element, the columns
@@ -146,26 +160,30 @@ TEST(ThreeTalents, EveryKeyHasItsRatingAndPoints)
             for (size_t d = 0; d < 5; ++d) {
                 const std::string key = t + r + elements[d];
                 SCOPED_TRACE(key);
-                float zf = 53;
-                const std::string_view text = scdyx(key, zf);
-                ASSERT_FALSE(text.empty());
-                texts.insert(text);
+                const Judgement j = scdyx(key);
+                ASSERT_FALSE(j.text.empty());
+                texts.insert(j.text);
                 const float want = ratings[d] == U'g' ? 5 : ratings[d] == U'f' ? 3 : 0;
-                EXPECT_EQ(zf, 53 + want);
-                EXPECT_NE(trailingRating(text), Rating3::None);
+                EXPECT_EQ(j.points, want);
+                EXPECT_EQ(j.rating, ratings[d] == U'g'   ? Rating3::Good
+                                    : ratings[d] == U'f' ? Rating3::Fair
+                                                         : Rating3::Bad);
+                EXPECT_EQ(j.rating, trailingRating(j.text));
             }
             ++row;
         }
     }
     EXPECT_EQ(texts.size(), 125u);
-    float zf = 53;
-    EXPECT_TRUE(scdyx("金土", zf).empty());
-    EXPECT_TRUE(scdyx("", zf).empty());
-    EXPECT_TRUE(scdyx("木木木木", zf).empty());
-    EXPECT_EQ(zf, 53);
-    EXPECT_EQ(scdyx("木木木", zf), "性情温厚平静，一般与同事和朋友的关系好，并具有努力奋斗不屈不挠的精神，若先天条件不忌木者，"
-                                   "这是良好配置。若是女性，易陷孤独。(吉)");
-    EXPECT_TRUE(scdyx("木土火", zf).ends_with("（平)"));
+    for (const char* key : {"金土", "", "木木木木"}) {
+        const Judgement none = scdyx(key);
+        EXPECT_TRUE(none.text.empty()) << key;
+        EXPECT_EQ(none.points, 0) << key;
+        EXPECT_EQ(none.rating, Rating3::None) << key;
+    }
+    EXPECT_EQ(scdyx("木木木").text,
+              "性情温厚平静，一般与同事和朋友的关系好，并具有努力奋斗不屈不挠的精神，若先天条件不忌木者，"
+              "这是良好配置。若是女性，易陷孤独。(吉)");
+    EXPECT_TRUE(scdyx("木土火").text.ends_with("（平)"));
 }
 
 // Ratings of social luck: rows the luck digit of 人格, columns that of 外格 1 .. 10.
@@ -191,11 +209,10 @@ TEST(Luck, SocialLuckEveryKey)
             const int key = std::stoi(std::to_string(a) + std::to_string(b));
             SCOPED_TRACE(key);
             const std::string r = row.substr(static_cast<size_t>(b - 1) * 3, 3);
-            float zf = 0;
-            const std::string_view text = rjgxdyx(key, zf);
-            ASSERT_FALSE(text.empty());
-            texts.insert(text);
-            EXPECT_EQ(zf, r == "吉" ? 1.0f : r == "平" ? 0.5f : 0.0f);
+            const Judgement j = rjgxdyx(key);
+            ASSERT_FALSE(j.text.empty());
+            texts.insert(j.text);
+            EXPECT_EQ(j.points, r == "吉" ? 1.0f : r == "平" ? 0.5f : 0.0f);
             int x = 0, y = 0;
             ASSERT_TRUE(splitLuckKey(key, x, y));
             EXPECT_EQ(x, a);
@@ -203,38 +220,35 @@ TEST(Luck, SocialLuckEveryKey)
         }
     }
     EXPECT_EQ(texts.size(), 100u);
-    float zf = 0;
-    EXPECT_EQ(rjgxdyx(1010, zf), "有口才，富侠义，济困救贫，好打抱不平，恐因急躁而惹是非。易患皮肤病、腹疾、胃病。（凶）");
-    for (int key : {0, 10, 20, 100, 111, 1011, 1110, 1000, -11, 32767})
-        EXPECT_TRUE(rjgxdyx(key, zf).empty()) << key;
-    EXPECT_EQ(zf, 0);
+    EXPECT_EQ(rjgxdyx(1010).text,
+              "有口才，富侠义，济困救贫，好打抱不平，恐因急躁而惹是非。易患皮肤病、腹疾、胃病。（凶）");
+    for (int key : {0, 10, 20, 100, 111, 1011, 1110, 1000, -11, 32767}) {
+        EXPECT_TRUE(rjgxdyx(key).text.empty()) << key;
+        EXPECT_EQ(rjgxdyx(key).points, 0) << key;
+    }
 }
 
 TEST(Luck, BasicAndSuccessLuckByElementPair)
 {
-    float zf = 0;
-    EXPECT_EQ(jcdyx(59, zf), "严重不安定，灾害接连不断，易急变，没落，灾死的配置；易患脑溢血疾病。（凶）");
-    EXPECT_EQ(zf, 0);
-    EXPECT_EQ(cgdyx(58, zf), "成功顺利，能平安顺利地达到目的。（吉）");
-    EXPECT_EQ(zf, 2);
-    zf = 0;
-    EXPECT_EQ(jcdyx(38, zf), "表面安稳，内实茫然，和家庭或亲友之间易发生纠纷。也易患精神和呼吸器官的疾病。（平）");
-    EXPECT_EQ(zf, 1.5f);
+    EXPECT_EQ(jcdyx(59).text, "严重不安定，灾害接连不断，易急变，没落，灾死的配置；易患脑溢血疾病。（凶）");
+    EXPECT_EQ(jcdyx(59).points, 0);
+    EXPECT_EQ(cgdyx(58).text, "成功顺利，能平安顺利地达到目的。（吉）");
+    EXPECT_EQ(cgdyx(58).points, 2);
+    EXPECT_EQ(jcdyx(38).text, "表面安稳，内实茫然，和家庭或亲友之间易发生纠纷。也易患精神和呼吸器官的疾病。（平）");
+    EXPECT_EQ(jcdyx(38).points, 1.5f);
     // The four keys of an element pair share one row.
     for (auto keys : {std::array{33, 34, 43, 44}, std::array{93, 94, 103, 104}, std::array{11, 12, 21, 22},
                       std::array{99, 910, 109, 1010}}) {
-        float a = 0, b = 0;
-        const std::string_view basic = jcdyx(keys[0], a);
-        const std::string_view success = cgdyx(keys[0], b);
+        const std::string_view basic = jcdyx(keys[0]).text;
+        const std::string_view success = cgdyx(keys[0]).text;
         for (int k : keys) {
-            EXPECT_EQ(jcdyx(k, a), basic) << k;
-            EXPECT_EQ(cgdyx(k, b), success) << k;
+            EXPECT_EQ(jcdyx(k).text, basic) << k;
+            EXPECT_EQ(cgdyx(k).text, success) << k;
         }
     }
-    float sum = 0;
-    EXPECT_TRUE(jcdyx(10, sum).empty());
-    EXPECT_TRUE(cgdyx(1011, sum).empty());
-    EXPECT_EQ(sum, 0);
+    EXPECT_TRUE(jcdyx(10).text.empty());
+    EXPECT_TRUE(cgdyx(1011).text.empty());
+    EXPECT_EQ(jcdyx(10).points + cgdyx(1011).points, 0);
 }
 
 TEST(Hints, TableAndFlags)
@@ -261,16 +275,11 @@ TEST(Hints, TableAndFlags)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.number);
-        std::string m, f;
-        EXPECT_EQ(anshi("男", c.number, m), c.male);
-        EXPECT_EQ(m, c.maleFlags);
-        EXPECT_EQ(anshi("女", c.number, f), c.female);
-        EXPECT_EQ(f, c.femaleFlags);
+        EXPECT_EQ(anshi(Sex::Male, c.number).text, c.male);
+        EXPECT_EQ(anshi(Sex::Male, c.number).flags, c.maleFlags);
+        EXPECT_EQ(anshi(Sex::Female, c.number).text, c.female);
+        EXPECT_EQ(anshi(Sex::Female, c.number).flags, c.femaleFlags);
     }
-    std::string shared;
-    anshi("男", 9, shared);
-    anshi("男", 2, shared);
-    EXPECT_EQ(shared, "22");
 }
 
 TEST(Hints, CommentaryBandsAndWarnings)
@@ -284,9 +293,9 @@ TEST(Hints, CommentaryBandsAndWarnings)
     };
     for (auto [score, start] : bands)
         EXPECT_TRUE(dianping(score).starts_with(start)) << score;
-    EXPECT_EQ(warnings("22", "男"), "需谨慎处理财富");
-    EXPECT_EQ(warnings("12", "男"), "可能对婚姻不利\u3000需谨慎处理财富");
-    EXPECT_EQ(warnings("12", "女"), "需谨慎处理财富");
-    EXPECT_EQ(warnings("1", "男"), "可能对婚姻不利\u3000");
-    EXPECT_EQ(warnings("", "男"), "");
+    EXPECT_EQ(warnings("22", Sex::Male), "需谨慎处理财富");
+    EXPECT_EQ(warnings("12", Sex::Male), "可能对婚姻不利\u3000需谨慎处理财富");
+    EXPECT_EQ(warnings("12", Sex::Female), "需谨慎处理财富");
+    EXPECT_EQ(warnings("1", Sex::Male), "可能对婚姻不利\u3000");
+    EXPECT_EQ(warnings("", Sex::Male), "");
 }

@@ -3,9 +3,9 @@
 // time of a naming page from request to last byte. The figures are printed and recorded
 // as test properties.
 #include "site/pages.h"
-#include "site/vendorsite.h"
+#include "site/siteserver.h"
 
-#include "calendar/namingrequest.h"
+#include "naming/namingrequest.h"
 
 #include "httpclient.h"
 
@@ -38,7 +38,7 @@ struct Target {
 // requests that are refused.
 std::vector<Target> targets()
 {
-    using xingming::calendar::namingQuery;
+    using xingming::naming::namingQuery;
     std::vector<Target> out;
     const auto add = [&out](std::string t, bool naming) {
         const Response r = handleRequest("GET", t);
@@ -136,7 +136,7 @@ TEST(SiteLoad, NamingPageFromRequestToLastByte)
 {
     // One client, one request at a time: the time a user waits for the naming page.
     const std::uint16_t port = sitetest::portOf(VendorSite::instance().ensureStarted().toStdString());
-    const std::string target = xingming::calendar::namingQuery("欧阳", "女", {"1990", "5", "17", "18"}, true);
+    const std::string target = xingming::naming::namingQuery("欧阳", "女", {"1990", "5", "17", "18"}, true);
     sitetest::Client c(port);
     ASSERT_TRUE(c.connectTo());
     ASSERT_TRUE(c.get(target)); // the first page also builds the tables once

@@ -4,7 +4,7 @@
 #include "site/pages.h"
 #include "site/query.h"
 
-#include "calendar/namingrequest.h"
+#include "naming/namingrequest.h"
 #include "naming/nametest.h"
 #include "naming/numbers81.h"
 #include "naming/suggest.h"
@@ -15,7 +15,7 @@
 #include <random>
 
 using namespace xingming::site;
-using xingming::calendar::gbkPercentEncode;
+using xingming::naming::gbkPercentEncode;
 
 namespace {
 
@@ -25,7 +25,7 @@ std::string namingTarget(const std::string& surname, const std::string& sex, con
                          const std::string& d, const std::string& h, bool two, const std::string& extra = {})
 {
     xingming::calendar::BirthDate b{y, m, d, h};
-    return xingming::calendar::namingQuery(surname, sex, b, two) + extra;
+    return xingming::naming::namingQuery(surname, sex, b, two) + extra;
 }
 
 Response get(const std::string& target)
@@ -377,7 +377,7 @@ TEST(Pages, Utf8AddressesAreNeverReadAsGbk)
     EXPECT_EQ(rare.body.find("悒垮"), std::string::npos);
     // The program's naming address says it is GBK: 牛 (C5A3) and 女 (C5AE) would also be
     // UTF-8, and are still read as GBK there.
-    const Response naming = get(xingming::calendar::namingQuery("牛", "女", {"1990", "5", "17", "18"}, true));
+    const Response naming = get(xingming::naming::namingQuery("牛", "女", {"1990", "5", "17", "18"}, true));
     ASSERT_EQ(naming.status, 200) << naming.body.substr(0, 2000);
     EXPECT_NE(naming.body.find("牛"), std::string::npos);
 }

@@ -1,7 +1,7 @@
 // Reading request values: percent-decoding, the GBK-or-UTF-8 rule, HTML escaping.
 #include "site/query.h"
 
-#include "calendar/namingrequest.h"
+#include "naming/namingrequest.h"
 #include "naming/chartable.h"
 #include "naming/suggest.h"
 #include "naming/utf8.h"
@@ -133,7 +133,7 @@ TEST(Query, TheNamingAddressDeclaresGbk)
 {
     std::string error;
     const auto naming = parseQuery(
-        xingming::calendar::namingQuery("牛", "女", {"1990", "5", "17", "18"}, true).substr(sizeof "/bestnametwo.asp"),
+        xingming::naming::namingQuery("牛", "女", {"1990", "5", "17", "18"}, true).substr(sizeof "/bestnametwo.asp"),
         error);
     ASSERT_TRUE(naming) << error;
     EXPECT_EQ(queryEncoding(*naming), QueryEncoding::Gbk);
@@ -151,7 +151,7 @@ TEST(Query, EveryTableCharacterReadsBack)
     const std::u32string all = xingming::naming::decodeUtf8(xingming::naming::charTableText());
     for (char32_t c : all) {
         const std::string ch = xingming::naming::encodeUtf8(c);
-        const auto g = decodeText(decoded(xingming::calendar::gbkPercentEncode(ch)), QueryEncoding::Gbk);
+        const auto g = decodeText(decoded(xingming::naming::gbkPercentEncode(ch)), QueryEncoding::Gbk);
         const auto u = decodeText(ch);
         ASSERT_TRUE(g && u) << ch;
         EXPECT_EQ(g->utf8, ch);
@@ -176,7 +176,7 @@ TEST(Query, NoUtf8PairIsTakenForOtherCharacters)
             texts.push_back(xingming::naming::encodeUtf8(all[i]) + xingming::naming::encodeUtf8(all[j]));
     int ambiguous = 0;
     for (const std::string& t : texts) {
-        const auto g = decodeText(decoded(xingming::calendar::gbkPercentEncode(t)), QueryEncoding::Gbk);
+        const auto g = decodeText(decoded(xingming::naming::gbkPercentEncode(t)), QueryEncoding::Gbk);
         const auto u = decodeText(t);
         ASSERT_TRUE(g && u) << t;
         EXPECT_EQ(g->utf8, t);

@@ -4,7 +4,7 @@
 // within a bound. Every run is bounded in count and time.
 #include "site/pages.h"
 
-#include "calendar/namingrequest.h"
+#include "naming/namingrequest.h"
 
 #include "httpclient.h"
 #include "threadedserver.h"
@@ -35,7 +35,7 @@ constexpr long kMemoryBoundKiB = 32 * 1024;
 // The slowest page a normal client may wait for under attack.
 constexpr double kPromptMs = 500;
 
-const std::string kNaming = xingming::calendar::namingQuery("王", "男", {"1990", "5", "17", "18"}, true);
+const std::string kNaming = xingming::naming::namingQuery("王", "男", {"1990", "5", "17", "18"}, true);
 
 long residentKiB()
 {

@@ -2,9 +2,9 @@
 // of answers, persistent and pipelined connections, limits and faults.
 #include "site/httpserver.h"
 #include "site/pages.h"
-#include "site/vendorsite.h"
+#include "site/siteserver.h"
 
-#include "calendar/namingrequest.h"
+#include "naming/namingrequest.h"
 
 #include "httpclient.h"
 #include "threadedserver.h"
@@ -37,7 +37,7 @@ std::uint16_t sitePort()
     return sitetest::portOf(base);
 }
 
-const std::string kNaming = xingming::calendar::namingQuery("王", "男", {"1990", "5", "17", "18"}, true);
+const std::string kNaming = xingming::naming::namingQuery("王", "男", {"1990", "5", "17", "18"}, true);
 
 } // namespace
 

@@ -1,4 +1,4 @@
-#include "site/vendorsite.h"
+#include "site/siteserver.h"
 
 #include "site/httpserver.h"
 #include "site/pages.h"

@@ -1,6 +1,6 @@
-#include "app/vendorsite.h"
+#include "app/sitebase.h"
 
-#include "site/vendorsite.h"
+#include "site/siteserver.h"
 
 namespace xingming::app {
 

@@ -1,11 +1,13 @@
-#include "calendar/namingrequest.h"
+#include "naming/namingrequest.h"
 
 #include <iconv.h>
 
-
-namespace xingming::calendar {
+namespace xingming::naming {
 
 namespace {
+
+// The naming panel has no given-name box.
+constexpr calendar::PanelRules kNamingPanel{false, "您输入的是公历还是农历？请选择！"};
 
 // Converts UTF-8 text with iconv; false when a character has no form in the target.
 bool convert(const char* target, std::string_view utf8, std::string& out)
@@ -38,7 +40,7 @@ std::string gbkPercentEncode(std::string_view utf8)
 {
     std::string bytes;
     if (!convert("GBK", utf8, bytes) && !convert("GB18030", utf8, bytes))
-        bytes.clear();  // not UTF-8 at all: nothing of it goes into an address
+        bytes.clear(); // not UTF-8 at all: nothing of it goes into an address
     static constexpr char kHex[] = "0123456789ABCDEF";
     std::string out;
     for (char ch : bytes) {
@@ -54,9 +56,11 @@ std::string gbkPercentEncode(std::string_view utf8)
     return out;
 }
 
-std::string namingQuery(std::string_view surname, std::string_view sex, const BirthDate& birth, bool twoCharName)
+std::string namingQuery(std::string_view surname, std::string_view sex, const calendar::BirthDate& birth,
+                        bool twoCharName)
 {
-    std::string q = "/bestnametwo.asp?cm=8&youname1=";
+    std::string q(kNamingPath);
+    q += "?cm=8&youname1=";
     q += gbkPercentEncode(surname);
     q += "&sex=";
     q += gbkPercentEncode(sex);
@@ -78,35 +82,23 @@ std::string namingQuery(std::string_view surname, std::string_view sex, const Bi
 NamingOutcome runNamingRequest(const NamingForm& form)
 {
     NamingOutcome out;
-    if (form.surname.empty()) {
-        out.message = "姓不能为空！";
+    calendar::CheckedBirth checked =
+        calendar::checkPanel({form.surname, {}, form.sex, form.calendar, form.date}, kNamingPanel);
+    // The sex is stored once the fields pass, even when the lunar date turns out not to exist.
+    if (checked.fieldsPassed)
+        out.sex = sexText(form.sex);
+    if (!checked.birth) {
+        out.message = std::move(checked.message);
         return out;
     }
-    if (form.sex == Sex::None) {
-        out.message = "请选择性别！";
-        return out;
-    }
-    if (auto msg = checkDateFields(form.date, form.calendar)) {
-        out.message = std::move(*msg);
-        return out;
-    }
-    if (form.calendar == CalendarKind::None) {
-        out.message = "您输入的是公历还是农历？请选择！";
-        return out;
-    }
-    out.sex = form.sex == Sex::Male ? "男" : "女";
-    std::optional<BirthDate> birth = resolveBirthDate(form.date, form.calendar);
-    if (!birth) {
-        out.message = std::string(kLunarDateError);
-        return out;
-    }
-    out.birth = std::move(*birth);
-    std::string report;
-    whduoshao(out.birth, birthDateText(out.birth), report);
+    out.birth = std::move(*checked.birth);
     out.refused = false;
-    out.message = report + std::string(kNamingInvitation);
+    // The checks above leave no birth without a chart; should one slip through, the
+    // request still goes out, with the invitation alone.
+    const std::optional<std::string> report = calendar::whduoshao(out.birth, calendar::birthDateText(out.birth));
+    out.message = report.value_or(std::string()) + std::string(kNamingInvitation);
     out.query = namingQuery(form.surname, out.sex, out.birth, form.twoCharName);
     return out;
 }
 
-} // namespace xingming::calendar
+} // namespace xingming::naming
