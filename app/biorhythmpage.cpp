@@ -94,7 +94,8 @@ BiorhythmPage::BiorhythmPage(QWidget* parent) : QWidget(parent)
 
     QLabel* note = caption(QStringLiteral("note"), funpage::amusementNote(), 9, this);
     funpage::setTextColour(note, QColor(255, 0, 0));
-    note->setGeometry(twipsRect(480, 0, 8000, 270, this).translated(0, m_SSTab2->geometry().bottom() + twipsToPixels(75, this)));
+    note->setGeometry(
+        twipsRect(480, 0, 8000, 270, this).translated(0, m_SSTab2->geometry().bottom() + twipsToPixels(75, this)));
 
     connect(m_shengshuai, &QPushButton::clicked, this, [this] { drawCurves(fun::Trigger::Button); });
     connect(m_DTPicker2, &QDateEdit::dateChanged, this, [this] { drawCurves(fun::Trigger::QueryChanged); });

@@ -30,11 +30,11 @@ public:
 private:
     void drawCurves(fun::Trigger trigger);
 
-    QDateEdit* m_DTPicker1 = nullptr;  // birth date
-    QDateEdit* m_DTPicker2 = nullptr;  // query date
+    QDateEdit* m_DTPicker1 = nullptr; // birth date
+    QDateEdit* m_DTPicker2 = nullptr; // query date
     QPushButton* m_shengshuai = nullptr;
     QTabWidget* m_SSTab2 = nullptr;
-    std::array<BiorhythmChart*, 3> m_pictures{};  // Picture1 .. Picture3
+    std::array<BiorhythmChart*, 3> m_pictures{}; // Picture1 .. Picture3
 };
 
 } // namespace xingming::app

@@ -8,7 +8,8 @@ widgets::isButton* makeButton(const char* definition, const char* name, QWidget*
 {
     QString error;
     widgets::isButton* b = widgets::createButtonFromResource(
-        QStringLiteral(":/widgets/buttons/") + QString::fromLatin1(definition) + QStringLiteral(".btn"), parent, &error);
+        QStringLiteral(":/widgets/buttons/") + QString::fromLatin1(definition) + QStringLiteral(".btn"), parent,
+        &error);
     // The definitions are compiled in; a button without one still works with the defaults.
     if (!b) {
         qWarning("button definition %s: %s", definition, qPrintable(error));

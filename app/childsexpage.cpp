@@ -39,7 +39,7 @@ void refill(QComboBox* box, const std::vector<std::string>& entries)
     box->clear();
     for (const std::string& e : entries)
         box->addItem(qs(e));
-    box->setCurrentIndex(-1);  // no entry selected after a reset
+    box->setCurrentIndex(-1); // no entry selected after a reset
     box->setEditText(qs(fun::kUnchosen));
 }
 
@@ -106,9 +106,9 @@ ChildSexPage::ChildSexPage(QWidget* parent) : QWidget(parent)
     m_smsfyc->setObjectName(QStringLiteral("smsfyc"));
     m_smsfyc->setGeometry(twipsRect(3360, 1920, 2100, 480, this));
 
-    m_Label71 = caption(QStringLiteral("Label71"),
-                        QStringLiteral("注意：1.输入的年龄是周岁。也就是，即使未到生日都应该算上一年。计算到怀孕月份为止。"),
-                        9, this);
+    m_Label71 = caption(
+        QStringLiteral("Label71"),
+        QStringLiteral("注意：1.输入的年龄是周岁。也就是，即使未到生日都应该算上一年。计算到怀孕月份为止。"), 9, this);
     m_Label71->setGeometry(twipsRect(240, 2700, 8400, 270, this));
     m_Label72 = caption(QStringLiteral("Label72"), QStringLiteral("2.出生日期和怀孕时间以农历为准。"), 9, this);
     m_Label72->setGeometry(twipsRect(840, 3030, 7800, 270, this));
@@ -197,7 +197,7 @@ void ChildSexPage::resetLists()
     refill(m_CobNL4, e.CobNL4);
     refill(m_Cobdt1, e.Cobdt1);
     refill(m_Cobdt2, e.Cobdt2);
-    cobEan();  // CobNL4 now reads "请选择": the button ends disabled
+    cobEan(); // CobNL4 now reads "请选择": the button ends disabled
 }
 
 void ChildSexPage::cobEan()
@@ -215,7 +215,7 @@ void ChildSexPage::start()
 {
     const auto prediction = fun::predict(form());
     if (!prediction)
-        return;  // a value outside the 16-bit range: refused quietly, the results stay
+        return; // a value outside the 16-bit range: refused quietly, the results stay
     m_Label71->hide();
     m_Label72->hide();
     for (QLabel* c : m_methodCaptions)

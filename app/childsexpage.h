@@ -29,14 +29,14 @@ private:
     fun::InputMode mode() const;
     fun::ChildSexForm form() const;
     void Trcob();
-    void resetLists();  // DatStr or DatStr2, by the chosen mode
+    void resetLists(); // DatStr or DatStr2, by the chosen mode
     void cobEan();
-    void start();       // click of smsfyc
-    void modeChosen();  // Option30 or Option29 chosen
+    void start();      // click of smsfyc
+    void modeChosen(); // Option30 or Option29 chosen
 
     QGroupBox* m_modeFrame = nullptr;
-    QRadioButton* m_Option30 = nullptr;  // "年龄"
-    QRadioButton* m_Option29 = nullptr;  // "出生日期"
+    QRadioButton* m_Option30 = nullptr; // "年龄"
+    QRadioButton* m_Option29 = nullptr; // "出生日期"
     QLabel* m_Label61 = nullptr;
     QLabel* m_Label60 = nullptr;
     QComboBox* m_CobNL1 = nullptr;
@@ -45,12 +45,12 @@ private:
     QComboBox* m_CobNL4 = nullptr;
     QComboBox* m_Cobdt1 = nullptr;
     QComboBox* m_Cobdt2 = nullptr;
-    std::array<QLabel*, 4> m_Labdt{};  // Labdt1 .. Labdt4
+    std::array<QLabel*, 4> m_Labdt{}; // Labdt1 .. Labdt4
     QPushButton* m_smsfyc = nullptr;
     QLabel* m_Label71 = nullptr;
     QLabel* m_Label72 = nullptr;
     std::array<QLabel*, 4> m_methodCaptions{};
-    std::array<QLabel*, 4> m_LjieG{};  // LjieG1 .. LjieG4
+    std::array<QLabel*, 4> m_LjieG{}; // LjieG1 .. LjieG4
 };
 
 } // namespace xingming::app

@@ -114,7 +114,7 @@ bool CoupleMatchPage::eventFilter(QObject* watched, QEvent* event)
     if ((watched == m_Text10 || watched == m_Text11) && event->type() == QEvent::KeyPress) {
         const auto code = keyAscii(*static_cast<QKeyEvent*>(event));
         if (code && !fun::keyPasses(*code))
-            return true;  // the key is discarded
+            return true; // the key is discarded
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -147,9 +147,9 @@ void CoupleMatchPage::newTest()
 
 void CoupleMatchPage::showVerdictView(bool verdict)
 {
-    for (QWidget* w : {static_cast<QWidget*>(m_Label16), static_cast<QWidget*>(m_Label24),
-                       static_cast<QWidget*>(m_Text10), static_cast<QWidget*>(m_Text11),
-                       static_cast<QWidget*>(m_qingyuan)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(m_Label16), static_cast<QWidget*>(m_Label24), static_cast<QWidget*>(m_Text10),
+          static_cast<QWidget*>(m_Text11), static_cast<QWidget*>(m_qingyuan)})
         w->setVisible(!verdict);
     m_Label46->setVisible(verdict);
     m_Label55->setVisible(verdict);

@@ -19,8 +19,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void matchTest();  // click of qingyuan
-    void newTest();    // click of jxqingyuan
+    void matchTest(); // click of qingyuan
+    void newTest();   // click of jxqingyuan
     void showVerdictView(bool verdict);
 
     QLabel* m_Label16 = nullptr;
@@ -32,7 +32,7 @@ private:
     QLabel* m_Label46 = nullptr;
     QLabel* m_Label55 = nullptr;
     QPushButton* m_jxqingyuan = nullptr;
-    QLabel* m_Label33 = nullptr;  // the difference of the two days, never shown
+    QLabel* m_Label33 = nullptr; // the difference of the two days, never shown
     QLabel* m_note = nullptr;
 };
 

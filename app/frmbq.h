@@ -12,7 +12,7 @@ class frmBq final : public LinkDialog {
 public:
     explicit frmBq(QWidget* parent = nullptr);
 
-    void load();  // centre
+    void load(); // centre
 };
 
 // Creates, loads and runs the notice dialog modally; it is discarded when it closes.

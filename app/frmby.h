@@ -4,7 +4,6 @@
 
 #include "app/linkdialog.h"
 
-
 namespace xingming::widgets {
 class isButton;
 }
@@ -17,7 +16,7 @@ class frmBy final : public LinkDialog {
 public:
     explicit frmBy(QWidget* parent = nullptr);
 
-    void load();  // caption of isButton1, centre
+    void load(); // caption of isButton1, centre
 
 private:
     widgets::isButton* m_isButton1;

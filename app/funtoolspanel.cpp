@@ -10,7 +10,7 @@ namespace xingming::app {
 
 FunToolsPanel::FunToolsPanel(QWidget* parent) : QTabWidget(parent)
 {
-    installSongFont();  // the main window does so too; the panel also stands alone
+    installSongFont(); // the main window does so too; the panel also stands alone
     setObjectName(QStringLiteral("qucef"));
     setFont(songFont(9));
     resize(twipsSize(8895, 5655, this));

@@ -60,8 +60,7 @@ TextEdit TextEdit::between(const QString& before, const QString& after)
 }
 
 FieldGuard::FieldGuard(QLineEdit* edit, Rule rule, std::function<void()> refusal)
-    : QValidator(edit), m_edit(edit), m_rule(std::move(rule)), m_refusal(std::move(refusal)),
-      m_accepted(edit->text())
+    : QValidator(edit), m_edit(edit), m_rule(std::move(rule)), m_refusal(std::move(refusal)), m_accepted(edit->text())
 {
     // What the field holds once a change is taken: the base of the next change.
     connect(edit, &QLineEdit::textChanged, this, [this](const QString& t) { m_accepted = t; });
@@ -79,7 +78,7 @@ QValidator::State FieldGuard::validate(QString& input, int& pos) const
     if (refused)
         QTimer::singleShot(0, m_edit, m_refusal);
     if (keep == e.before)
-        return Invalid;  // the edit puts the field back as it was
+        return Invalid; // the edit puts the field back as it was
     input = keep;
     pos = cursor;
     return Acceptable;
@@ -93,7 +92,7 @@ NameEdit::NameEdit(const QString& refusal, QWidget* parent) : QLineEdit(parent),
 bool NameEdit::keyPasses(const QString& text)
 {
     if (text.isEmpty())
-        return true;  // keys without a character (arrows, Delete) are not filtered
+        return true; // keys without a character (arrows, Delete) are not filtered
     const char32_t c = text.toUcs4().value(0);
     return c == 8 || c == 13 || c > 0xFF || c == 0;
 }

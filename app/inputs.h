@@ -16,11 +16,11 @@ namespace xingming::app {
 // One edit of a field's text, seen as what was inserted where: the text before and after
 // the edit share a prefix and a suffix, and the edit replaced the part between them.
 struct TextEdit {
-    QString before;    // the text before the edit
-    QString prefix;    // unchanged text in front of the edit
-    QString removed;   // what the edit took out
-    QString inserted;  // what the edit put in
-    QString suffix;    // unchanged text behind the edit
+    QString before;   // the text before the edit
+    QString prefix;   // unchanged text in front of the edit
+    QString removed;  // what the edit took out
+    QString inserted; // what the edit put in
+    QString suffix;   // unchanged text behind the edit
 
     static TextEdit between(const QString& before, const QString& after);
 };

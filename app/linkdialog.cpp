@@ -12,7 +12,7 @@ namespace xingming::app {
 LinkDialog::LinkDialog(QWidget* parent) : QDialog(parent)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setMouseTracking(true);  // moves over the background without a button pressed
+    setMouseTracking(true); // moves over the background without a button pressed
 }
 
 QPushButton* LinkDialog::addOkButton(int left, int top, int width, int height)

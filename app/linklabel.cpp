@@ -13,7 +13,7 @@ LinkLabel::LinkLabel(const QString& text, const QFont& font, QWidget* parent) : 
     QPalette pal = palette();
     pal.setColor(QPalette::WindowText, QColor(0, 0, 192));
     setPalette(pal);
-    setMouseTracking(true);  // moves without a button pressed make the text bold
+    setMouseTracking(true); // moves without a button pressed make the text bold
 }
 
 void LinkLabel::setHot(bool hot)
@@ -33,7 +33,7 @@ bool LinkLabel::isHot() const
 void LinkLabel::mouseMoveEvent(QMouseEvent* event)
 {
     setHot(true);
-    event->accept();  // a move over the link is not a move over the dialog's background
+    event->accept(); // a move over the link is not a move over the dialog's background
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent* event)

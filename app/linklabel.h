@@ -14,11 +14,11 @@ public:
     // Takes the given font, underlined.
     LinkLabel(const QString& text, const QFont& font, QWidget* parent);
 
-    void setHot(bool hot);  // bold or regular
+    void setHot(bool hot); // bold or regular
     bool isHot() const;
 
 signals:
-    void clicked();  // left button pressed and released over the text
+    void clicked(); // left button pressed and released over the text
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;

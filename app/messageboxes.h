@@ -32,6 +32,6 @@ public:
 
 // The message boxes the program uses unless a test installs its own.
 MessageBoxes& messageBoxes();
-void setMessageBoxes(MessageBoxes* boxes);  // nullptr restores the real ones
+void setMessageBoxes(MessageBoxes* boxes); // nullptr restores the real ones
 
 } // namespace xingming::app

@@ -79,7 +79,8 @@ void pfIndexForm::buildReportPage()
     auto* f1 = new QGroupBox(QStringLiteral("姓名的基本信息"), page);
     f1->setGeometry(twipsRect(120, 60, 6600, 2400, this));
     auto* g1 = new QGridLayout(f1);
-    g1->setContentsMargins(twipsToPixels(120, this), twipsToPixels(30, this), twipsToPixels(120, this), twipsToPixels(30, this));
+    g1->setContentsMargins(twipsToPixels(120, this), twipsToPixels(30, this), twipsToPixels(120, this),
+                           twipsToPixels(30, this));
     g1->setHorizontalSpacing(twipsToPixels(180, this));
     g1->setVerticalSpacing(twipsToPixels(30, this));
     g1->addWidget(label(f1, {}, QStringLiteral("笔划数")), 1, 0);
@@ -115,7 +116,8 @@ void pfIndexForm::buildReportPage()
     auto* f2 = new QGroupBox(QStringLiteral("您的八字信息"), page);
     f2->setGeometry(twipsRect(6840, 60, 7860, 2400, this));
     auto* g2 = new QGridLayout(f2);
-    g2->setContentsMargins(twipsToPixels(120, this), twipsToPixels(30, this), twipsToPixels(120, this), twipsToPixels(30, this));
+    g2->setContentsMargins(twipsToPixels(120, this), twipsToPixels(30, this), twipsToPixels(120, this),
+                           twipsToPixels(30, this));
     const char* const chart[] = {"公历生日", "农历生日", "八字", "五行"};
     const char* const chartNames[] = {"gongli", "nongli", "bazhi", "wuhang"};
     for (int i = 0; i < 4; ++i) {
@@ -133,7 +135,8 @@ void pfIndexForm::buildReportPage()
     auto* f3 = new QGroupBox(QStringLiteral("五格的详细解剖"), page);
     f3->setGeometry(twipsRect(120, 2520, 14580, 2880, this));
     auto* g3 = new QGridLayout(f3);
-    g3->setContentsMargins(twipsToPixels(120, this), twipsToPixels(30, this), twipsToPixels(120, this), twipsToPixels(30, this));
+    g3->setContentsMargins(twipsToPixels(120, this), twipsToPixels(30, this), twipsToPixels(120, this),
+                           twipsToPixels(30, this));
     g3->setVerticalSpacing(0);
     const char* const detailButtons[] = {"chuantgb", "isButton2", "isButton3", "isButton4", "isButton5"};
     const char* const lineNames[] = {"tp", "rp", "dp", "wp", "zp"};
@@ -154,7 +157,8 @@ void pfIndexForm::buildReportPage()
     auto* f4 = new QGroupBox(QStringLiteral("对各方面的影响"), page);
     f4->setGeometry(twipsRect(120, 5460, 14580, 1620, this));
     auto* g4 = new QGridLayout(f4);
-    g4->setContentsMargins(twipsToPixels(120, this), twipsToPixels(30, this), twipsToPixels(120, this), twipsToPixels(30, this));
+    g4->setContentsMargins(twipsToPixels(120, this), twipsToPixels(30, this), twipsToPixels(120, this),
+                           twipsToPixels(30, this));
     g4->setVerticalSpacing(twipsToPixels(30, this));
     const char* const influence[] = {"对三才数理的影响", "对基础运的影响", "对成功运的影响", "对人际关系的影响"};
     const char* const influenceNames[] = {"scp", "jsp", "cgp", "rjp"};
@@ -171,7 +175,8 @@ void pfIndexForm::buildReportPage()
     auto* f5 = new QGroupBox(QStringLiteral("五格的数理暗示"), page);
     f5->setGeometry(twipsRect(120, 7140, 14580, 1440, this));
     auto* g5 = new QGridLayout(f5);
-    g5->setContentsMargins(twipsToPixels(120, this), twipsToPixels(30, this), twipsToPixels(120, this), twipsToPixels(30, this));
+    g5->setContentsMargins(twipsToPixels(120, this), twipsToPixels(30, this), twipsToPixels(120, this),
+                           twipsToPixels(30, this));
     g5->setVerticalSpacing(0);
     const char* const hintNames[] = {"ranshi", "danshi", "wanshi", "zanshi"};
     for (int i = 0; i < 4; ++i) {
@@ -187,7 +192,8 @@ void pfIndexForm::buildReportPage()
     auto* f6 = new QGroupBox(QStringLiteral("名字点评及得分"), page);
     f6->setGeometry(twipsRect(120, 8640, 12660, 1140, this));
     auto* g6 = new QGridLayout(f6);
-    g6->setContentsMargins(twipsToPixels(120, this), twipsToPixels(30, this), twipsToPixels(120, this), twipsToPixels(30, this));
+    g6->setContentsMargins(twipsToPixels(120, this), twipsToPixels(30, this), twipsToPixels(120, this),
+                           twipsToPixels(30, this));
     g6->setVerticalSpacing(0);
     QLabel* score = m_labels.score = label(f6, QStringLiteral("score"));
     QFont sf = songFont(15.75, true);

@@ -21,7 +21,7 @@ public:
     bool coverVisible() const;
     QUrl requestedUrl() const { return m_url; }
     int requestCount() const { return m_requests; }
-    QWidget* view() const { return m_view; }  // the engine's view (a QWebEngineView)
+    QWidget* view() const { return m_view; } // the engine's view (a QWebEngineView)
 
     // With the engine off, requests are recorded but no browser view is made (window
     // tests that need no page run without starting the engine).

@@ -51,7 +51,7 @@ bool prepareSharedContext()
 
 WebViewBackend* webViewBackend()
 {
-    static WebViewBackend* backend = [] () -> WebViewBackend* {
+    static WebViewBackend* backend = []() -> WebViewBackend* {
         // The engine reports its set-up as information on standard error; a program that
         // works as it should writes nothing there.
         // Its browser core logs passing faults it recovers from (a GPU channel it
@@ -76,7 +76,9 @@ WebViewBackend* webViewBackend()
                 return b;
             errors += loader.errorString() + QLatin1Char(' ');
         }
-        qWarning("the browser views cannot start: %s", qPrintable(errors.isEmpty() ? pluginCandidates().join(QLatin1Char(' ')) + QStringLiteral(" not found") : errors));
+        qWarning("the browser views cannot start: %s",
+                 qPrintable(errors.isEmpty() ? pluginCandidates().join(QLatin1Char(' ')) + QStringLiteral(" not found")
+                                             : errors));
         return nullptr;
     }();
     return backend;

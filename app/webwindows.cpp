@@ -20,8 +20,8 @@ struct VendorPage {
 
 // The five vendor pages by WebPageKey (compared exactly, case included).
 constexpr VendorPage kVendorPages[] = {
-    {"lianxi", "联系我们", "/contact.html"}, {"taobao", "淘宝网店", "/pay_tb.html"},
-    {"howpay", "支付方式", "/howpay.html"},  {"softshow", "商品展示", "/softshow.html"},
+    {"lianxi", "联系我们", "/contact.html"},  {"taobao", "淘宝网店", "/pay_tb.html"},
+    {"howpay", "支付方式", "/howpay.html"},   {"softshow", "商品展示", "/softshow.html"},
     {"huodong", "限时活动", "/huodong.html"},
 };
 

@@ -5,7 +5,6 @@
 #include <QDialog>
 #include <QString>
 
-
 namespace xingming::app {
 
 class WebPane;

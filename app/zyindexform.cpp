@@ -132,7 +132,8 @@ zyIndexForm::zyIndexForm(QWidget* parent) : QWidget(parent)
     m_statusBar->setObjectName(QStringLiteral("StatusBar1"));
     m_statusBar->setGeometry(twipsRect(0, 6585, 9150, 375, this));
     m_statusBar->setSizeGripEnabled(false);
-    m_statusBar->addWidget(new QLabel(QStringLiteral("欢迎使用姓名测试与取名。所有计算都在本机完成。"), m_statusBar), 1);
+    m_statusBar->addWidget(new QLabel(QStringLiteral("欢迎使用姓名测试与取名。所有计算都在本机完成。"), m_statusBar),
+                           1);
     buildNameTestPanel();
     buildTips();
     buildNamingPanel();
@@ -162,14 +163,15 @@ void zyIndexForm::buildToolbar()
         const char* image;
     };
     // Images 1 to 6 of the image list for buttons 1 to 6, image 8 for button 7.
-    const Button buttons[] = {{"取名首页", "create", "tb1"}, {"名字打分", "test", "tb2"},   {"趣味测算", "more", "tb3"},
-                              {"必读说明", "state", "tb4"},  {"购买软件", "buy", "tb5"},    {"分享有礼", "fenxiang", "tb6"},
+    const Button buttons[] = {{"取名首页", "create", "tb1"}, {"名字打分", "test", "tb2"},
+                              {"趣味测算", "more", "tb3"},   {"必读说明", "state", "tb4"},
+                              {"购买软件", "buy", "tb5"},    {"分享有礼", "fenxiang", "tb6"},
                               {"退出登陆", "exit", "tb8"}};
     int index = 1;
     for (const Button& b : buttons) {
-        QAction* a = m_dhtbar->addAction(QIcon(QStringLiteral(":/icons/") + QString::fromLatin1(b.image) +
-                                               QStringLiteral(".svg")),
-                                         QString::fromUtf8(b.caption));
+        QAction* a = m_dhtbar->addAction(
+            QIcon(QStringLiteral(":/icons/") + QString::fromLatin1(b.image) + QStringLiteral(".svg")),
+            QString::fromUtf8(b.caption));
         a->setObjectName(QString::fromLatin1(b.key));
         a->setData(index);
         connect(a, &QAction::triggered, this, [this, index] { dhtbarButtonClick(index); });
@@ -184,9 +186,13 @@ void zyIndexForm::buildNamingPanel()
     m_systa->setGeometry(twipsRect(120, 960, 8895, 3135, this));
     const char* const pages[] = {"综合大师模式", "主流高分模式", "个性化模式", "音形义模式"};
     const char* const reasons[] = {
-        "*选择理由：一个名字用A算法测是个好名字，用B算法测可能却是个很差的名字。综合大师模式运用多种主流姓名学派别（除五格剖象法外，还加入天运派、格局派等）的算法进行联合筛选，确保取到的名字在各方面都经得起的考验！是名副其实的好名字。",
-        "*选择理由：这是主流取名软件普遍采用的方法，即根据三才五格的评分为用户取名，在此基础之上，我们加入了五格的灵动，方便用户挑选最吉祥的名字。此外，跟综合大师模式一样，支持根据喜用神自动弥补五行的不足。",
-        "*选择理由：有部分用户对名字的要求是不容易跟别人同名，避免尴尬。个性化模式可以满足这种需求，只要评分高，不管这个名字是否常用，软件都列出来供用户选择。支持根据喜用神自动弥补五行的不足。",
+        "*选择理由：一个名字用A算法测是个好名字，用B算法测可能却是个很差的名字。综合大师模式运用多种主流姓名学派别（除"
+        "五格剖象法外，还加入天运派、格局派等）的算法进行联合筛选，确保取到的名字在各方面都经得起的考验！是名副其实的好"
+        "名字。",
+        "*选择理由：这是主流取名软件普遍采用的方法，即根据三才五格的评分为用户取名，在此基础之上，我们加入了五格的灵动"
+        "，方便用户挑选最吉祥的名字。此外，跟综合大师模式一样，支持根据喜用神自动弥补五行的不足。",
+        "*选择理由：有部分用户对名字的要求是不容易跟别人同名，避免尴尬。个性化模式可以满足这种需求，只要评分高，不管这"
+        "个名字是否常用，软件都列出来供用户选择。支持根据喜用神自动弥补五行的不足。",
     };
     for (int i = 0; i < 3; ++i) {
         auto* page = new QWidget;
@@ -280,9 +286,9 @@ void zyIndexForm::buildTips()
     m_wqtsf->setObjectName(QStringLiteral("wqtsf"));
     m_wqtsf->setGeometry(twipsRect(120, 4200, 8895, 2295, this));
     // The caption stands in the frame's line, as with the panels' frames.
-    m_wqtsf->setStyleSheet(QStringLiteral(
-        "QGroupBox#wqtsf { margin-top: 9px; border: 1px solid palette(mid); border-radius: 2px; }"
-        " QGroupBox#wqtsf::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
+    m_wqtsf->setStyleSheet(
+        QStringLiteral("QGroupBox#wqtsf { margin-top: 9px; border: 1px solid palette(mid); border-radius: 2px; }"
+                       " QGroupBox#wqtsf::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
     const char* const naming[] = {
         "1.综合大师模式是运用多种姓名学派别的算法进行联合筛选。",
         "2.主流高分模式是现在大多数取名软件所使用的方法，有评分挑选更方便。",

@@ -38,12 +38,13 @@ void BM_SolarToLunarSweep(benchmark::State& state)
     std::vector<std::string> texts;
     for (sys_days d{1900y / January / 1}; d <= sys_days{2100y / December / 31}; d += days{1}) {
         const year_month_day ymd{d};
-        texts.push_back(std::to_string(unsigned(ymd.month())) + "-" + std::to_string(unsigned(ymd.day())) + "-"
-                        + std::to_string(int(ymd.year())));
+        texts.push_back(std::to_string(unsigned(ymd.month())) + "-" + std::to_string(unsigned(ymd.day())) + "-" +
+                        std::to_string(int(ymd.year())));
     }
     for (auto _ : state) {
         size_t bytes = 0;
-        for (const std::string& t : texts) bytes += SolarToLunar(t, 1).size();
+        for (const std::string& t : texts)
+            bytes += SolarToLunar(t, 1).size();
         benchmark::DoNotOptimize(bytes);
     }
     state.counters["days"] = static_cast<double>(texts.size());

@@ -15,8 +15,8 @@ const calendar::BirthDate kBirth{"1990", "5", "17", "18"};
 void BM_Pxmz(benchmark::State& state)
 {
     // Names of each shape, so that one- and two-character parts are both measured.
-    const std::array<std::array<const char*, 4>, 4> names{{
-        {"李", "", "明", ""}, {"欧", "阳", "玉", ""}, {"王", "", "思", "远"}, {"司", "马", "相", "如"}}};
+    const std::array<std::array<const char*, 4>, 4> names{
+        {{"李", "", "明", ""}, {"欧", "阳", "玉", ""}, {"王", "", "思", "远"}, {"司", "马", "相", "如"}}};
     size_t i = 0;
     for (auto _ : state) {
         const auto& n = names[i++ & 3];

@@ -71,7 +71,7 @@ int main(int argc, char** argv)
         }
         const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
         times.push_back(ms);
-        std::this_thread::sleep_for(std::chrono::seconds(2));  // let it settle to idle
+        std::this_thread::sleep_for(std::chrono::seconds(2)); // let it settle to idle
         rss.push_back(residentKiB(pid));
         kill(pid, SIGTERM);
         waitpid(pid, nullptr, 0);

@@ -15,13 +15,15 @@ inline constexpr int kNoValue = -1;
 
 // Elements in their fixed order 木 火 土 金 水, numbered 0..4.
 inline constexpr std::array<std::string_view, 5> kElementNames = {"木", "火", "土", "金", "水"};
-inline constexpr std::array<std::string_view, 10> kStems = {
-    "甲", "乙", "丙", "丁", "戊", "己", "庚", "辛", "壬", "癸"};
-inline constexpr std::array<std::string_view, 12> kBranches = {
-    "子", "丑", "寅", "卯", "辰", "巳", "午", "未", "申", "酉", "戌", "亥"};
+inline constexpr std::array<std::string_view, 10> kStems = {"甲", "乙", "丙", "丁", "戊", "己", "庚", "辛", "壬", "癸"};
+inline constexpr std::array<std::string_view, 12> kBranches = {"子", "丑", "寅", "卯", "辰", "巳",
+                                                               "午", "未", "申", "酉", "戌", "亥"};
 
-constexpr int stemElement(int stem) { return stem / 2; }  // stem [0, 9] -> [0, 4]
-constexpr int branchElement(int branch)                  // branch [0, 11] -> [0, 4]
+constexpr int stemElement(int stem)
+{
+    return stem / 2;
+} // stem [0, 9] -> [0, 4]
+constexpr int branchElement(int branch) // branch [0, 11] -> [0, 4]
 {
     constexpr std::array<int, 12> elements = {4, 2, 0, 0, 2, 1, 1, 2, 3, 3, 2, 4};
     return elements[static_cast<size_t>(branch)];
@@ -41,10 +43,10 @@ struct Chart {
 // The chart of a solar date (1900..2100) whose lunar month is lunarMonth.
 Chart chartOf(std::chrono::year_month_day solar, int lunarMonth, int hour);
 
-std::string chartText(const Chart& chart);          // "庚午 辛巳 壬午 己酉"
-std::string chartElementsText(const Chart& chart);  // "金火 金火 水火 土金"
-unsigned chartElementMask(const Chart& chart);      // bit e set when element e occurs
-int dayMasterElement(const Chart& chart);           // element of the day stem, or kNoValue
+std::string chartText(const Chart& chart);         // "庚午 辛巳 壬午 己酉"
+std::string chartElementsText(const Chart& chart); // "金火 金火 水火 土金"
+unsigned chartElementMask(const Chart& chart);     // bit e set when element e occurs
+int dayMasterElement(const Chart& chart);          // element of the day stem, or kNoValue
 
 // The five-element sentence from the elements present and the day master's element.
 std::string elementSentence(unsigned presentMask, int dayMaster);

@@ -31,10 +31,10 @@ std::string birthDateText(const BirthDate& birth);
 
 // The four birth-chart values of the name-test report.
 struct BirthChartValues {
-    std::string nongli;  // lunar date with the double-hour name: "庚午(马)年四月廿三酉时"
-    std::string bazhi;   // the chart: "庚午 辛巳 壬午 己酉"
-    std::string wuhang;  // its elements: "金火 金火 水火 土金"
-    std::string whstr;   // the five-element sentence
+    std::string nongli; // lunar date with the double-hour name: "庚午(马)年四月廿三酉时"
+    std::string bazhi;  // the chart: "庚午 辛巳 壬午 己酉"
+    std::string wuhang; // its elements: "金火 金火 水火 土金"
+    std::string whstr;  // the five-element sentence
 };
 
 // The values for a birth date; all "" when the fields are no real date in 1900..2100.

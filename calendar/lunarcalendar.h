@@ -45,7 +45,7 @@ struct LunarDate {
 };
 
 // Structured forms of the two conversions, without any text on the way.
-std::optional<LunarDate> solarToLunarDate(std::chrono::year_month_day solar);  // 1900..2100
+std::optional<LunarDate> solarToLunarDate(std::chrono::year_month_day solar); // 1900..2100
 std::optional<std::chrono::year_month_day> lunarToSolarDate(int year, int month, int day, bool leap);
 
 // The display text of a lunar date ("庚午(马)年闰四月初一"); "" for a month outside 1..12

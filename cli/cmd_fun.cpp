@@ -21,7 +21,7 @@ using nlohmann::json;
 // child-sex
 
 struct ChildSexArgs {
-    std::string input = "age";  // Option30 "年龄" is chosen at start
+    std::string input = "age"; // Option30 "年龄" is chosen at start
     std::string wife{fun::kUnchosen};
     std::string husband{fun::kUnchosen};
     std::string conceptionYear{fun::kUnchosen};
@@ -133,8 +133,8 @@ void addMatch(CLI::App& app, CommandContext& ctx)
 
 struct BiorhythmArgs {
     std::string birth, query;
-    CLI::Option* birthOption = nullptr;  // not given: DTPicker1 keeps its date at start
-    CLI::Option* queryOption = nullptr;  // not given: DTPicker2 shows today
+    CLI::Option* birthOption = nullptr; // not given: DTPicker1 keeps its date at start
+    CLI::Option* queryOption = nullptr; // not given: DTPicker2 shows today
     bool json = false;
 };
 
@@ -181,8 +181,8 @@ std::chrono::sys_days localToday()
 
 void runBiorhythm(const BiorhythmArgs& a, CommandContext& ctx)
 {
-    const auto birth = a.birthOption->count() == 0 ? std::chrono::sys_days{fun::kBirthAtStart}
-                                                   : parseDate("--birth", a.birth);
+    const auto birth =
+        a.birthOption->count() == 0 ? std::chrono::sys_days{fun::kBirthAtStart} : parseDate("--birth", a.birth);
     const auto query = a.queryOption->count() == 0 ? localToday() : parseDate("--query", a.query);
     const auto outcome = fun::biorhythm(birth, query, fun::Trigger::Button);
     if (const auto* refusal = std::get_if<fun::BiorhythmRefusal>(&outcome)) {

@@ -11,11 +11,11 @@
 
 namespace xingming::cli {
 
-void addScoreCommands(CLI::App& app, CommandContext& ctx);     // score, char
-void addCalendarCommands(CLI::App& app, CommandContext& ctx);  // lunar-to-solar, solar-to-lunar, bazi
-void addNamingCommands(CLI::App& app, CommandContext& ctx);    // naming, detail
-void addFunCommands(CLI::App& app, CommandContext& ctx);       // child-sex, match, biorhythm
-void addSuggestCommands(CLI::App& app, CommandContext& ctx);   // suggest
+void addScoreCommands(CLI::App& app, CommandContext& ctx);    // score, char
+void addCalendarCommands(CLI::App& app, CommandContext& ctx); // lunar-to-solar, solar-to-lunar, bazi
+void addNamingCommands(CLI::App& app, CommandContext& ctx);   // naming, detail
+void addFunCommands(CLI::App& app, CommandContext& ctx);      // child-sex, match, biorhythm
+void addSuggestCommands(CLI::App& app, CommandContext& ctx);  // suggest
 
 // The option texts of the sex and calendar choices; nullopt for a text that names none.
 // The empty text is the unchosen option.

@@ -8,7 +8,7 @@ void appendJsonString(std::string& out, std::string_view s)
 {
     static constexpr char kHex[] = "0123456789abcdef";
     out.push_back('"');
-    size_t run = 0;  // start of the pending run of characters that need no escape
+    size_t run = 0; // start of the pending run of characters that need no escape
     for (size_t i = 0; i < s.size(); ++i) {
         const auto c = static_cast<unsigned char>(s[i]);
         if (c >= 0x20 && c != '"' && c != '\\')

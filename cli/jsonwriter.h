@@ -30,8 +30,7 @@ public:
     void null();
     void value(std::optional<std::uint32_t> n);
 
-    template <typename T>
-    void member(std::string_view name, const T& v)
+    template <typename T> void member(std::string_view name, const T& v)
     {
         key(name);
         value(v);
@@ -43,7 +42,7 @@ private:
     void close(char c);
 
     std::string& m_out;
-    bool m_first = true;    // no member or element yet at this level
+    bool m_first = true; // no member or element yet at this level
     bool m_afterKey = false;
 };
 

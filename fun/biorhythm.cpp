@@ -15,13 +15,13 @@ std::string formatIndex(double V)
     char buf[64];
     std::snprintf(buf, sizeof buf, "%.2f", V);
     std::string text = buf;
-    if (text == "-0.00")  // a tiny negative value has no sign left to show
+    if (text == "-0.00") // a tiny negative value has no sign left to show
         text = "0.00";
     return text;
 }
 
-std::variant<BiorhythmReading, BiorhythmRefusal> biorhythm(std::chrono::sys_days birth,
-                                                           std::chrono::sys_days query, Trigger trigger)
+std::variant<BiorhythmReading, BiorhythmRefusal> biorhythm(std::chrono::sys_days birth, std::chrono::sys_days query,
+                                                           Trigger trigger)
 {
     if (query <= birth) {
         switch (trigger) {
@@ -40,7 +40,7 @@ std::variant<BiorhythmReading, BiorhythmRefusal> biorhythm(std::chrono::sys_days
     for (size_t i = 0; i < kCycles.size(); ++i) {
         const CycleInfo& info = kCycles[i];
         CycleReading& c = r.cycles[i];
-        c.d = static_cast<int>(r.days % info.P);  // days > 0, so 0 .. P - 1
+        c.d = static_cast<int>(r.days % info.P); // days > 0, so 0 .. P - 1
         c.V = 100.0 * cycleSine(info.P, c.d);
         c.index = formatIndex(c.V);
         c.label = std::string(info.labelPrefix) + c.index;

@@ -21,23 +21,23 @@ inline constexpr double kPi = 3.141592653589;
 
 inline constexpr std::string_view kBiorhythmInputFault = "您的输入有误，请重试！";
 inline constexpr std::string_view kTitleTip = "提示";
-inline constexpr std::string_view kTitleWarmTip = " 温馨提示";  // the leading blank is part of it
+inline constexpr std::string_view kTitleWarmTip = " 温馨提示"; // the leading blank is part of it
 
 // DTPicker1 at program start.
-inline constexpr std::chrono::year_month_day kBirthAtStart{
-    std::chrono::year{1980}, std::chrono::January, std::chrono::day{1}};
+inline constexpr std::chrono::year_month_day kBirthAtStart{std::chrono::year{1980}, std::chrono::January,
+                                                           std::chrono::day{1}};
 
 inline constexpr std::string_view kXCaption = "X/出生天数";
 
 // One cycle and its chart.
 struct CycleInfo {
-    std::string_view page;         // the page of SSTab2: "情绪", "智力", "体质"
-    int P;                         // period in days
-    std::string_view yCaption;     // "Y/心情指数" ...
-    std::string_view labelPrefix;  // "您的心情指数为：" ...
-    double xAxisEnd;               // right end of the X axis
-    double xCaptionX;              // x of the X caption's top left corner
-    int lastTickBound;             // ticks at 0, 2, ... while not above this
+    std::string_view page;        // the page of SSTab2: "情绪", "智力", "体质"
+    int P;                        // period in days
+    std::string_view yCaption;    // "Y/心情指数" ...
+    std::string_view labelPrefix; // "您的心情指数为：" ...
+    double xAxisEnd;              // right end of the X axis
+    double xCaptionX;             // x of the X caption's top left corner
+    int lastTickBound;            // ticks at 0, 2, ... while not above this
 };
 
 enum class Cycle { Emotional = 0, Intellectual = 1, Physical = 2 };
@@ -62,15 +62,15 @@ double cycleSine(int P, double x);
 std::string formatIndex(double V);
 
 struct CycleReading {
-    int d = 0;          // day of the cycle, days mod P, 0 .. P - 1
-    double V = 0;       // 100 sin(2πd / P)
-    std::string index;  // V as "0.00"
-    std::string label;  // the index label: prefix and index
+    int d = 0;         // day of the cycle, days mod P, 0 .. P - 1
+    double V = 0;      // 100 sin(2πd / P)
+    std::string index; // V as "0.00"
+    std::string label; // the index label: prefix and index
 };
 
 struct BiorhythmReading {
-    std::int64_t days = 0;  // whole days from the birth date to the query date, > 0
-    std::array<CycleReading, 3> cycles;  // emotional, intellectual, physical
+    std::int64_t days = 0;              // whole days from the birth date to the query date, > 0
+    std::array<CycleReading, 3> cycles; // emotional, intellectual, physical
 
     const CycleReading& operator[](Cycle c) const { return cycles[static_cast<size_t>(c)]; }
 };
@@ -88,8 +88,8 @@ struct BiorhythmRefusal {
 // The check and the readings: a query date on or before the birth date is refused, with
 // "提示" for the button, " 温馨提示" for a change of the query date, silently for a change
 // of the birth date.
-std::variant<BiorhythmReading, BiorhythmRefusal> biorhythm(std::chrono::sys_days birth,
-                                                           std::chrono::sys_days query, Trigger trigger);
+std::variant<BiorhythmReading, BiorhythmRefusal> biorhythm(std::chrono::sys_days birth, std::chrono::sys_days query,
+                                                           Trigger trigger);
 
 // Drawing primitives of one chart, in the picture's coordinates.
 struct ChartPoint {
@@ -109,10 +109,10 @@ inline constexpr std::uint32_t kMarkerColour = 128;
 struct ChartDrawing {
     // Coordinate system shared by all three charts (y grows upwards).
     double left = -1.5, top = 2.0, right = 37.0, bottom = -2.0;
-    std::vector<ChartLine> lines;   // axes and ticks, foreground colour
-    std::vector<ChartText> texts;   // captions and tick numbers
-    std::vector<ChartPoint> curve;  // one polyline over a full period, x = 0, 0.01, ... <= P
-    std::array<ChartLine, 2> marker;  // the cross at day d, kMarkerColour
+    std::vector<ChartLine> lines;    // axes and ticks, foreground colour
+    std::vector<ChartText> texts;    // captions and tick numbers
+    std::vector<ChartPoint> curve;   // one polyline over a full period, x = 0, 0.01, ... <= P
+    std::array<ChartLine, 2> marker; // the cross at day d, kMarkerColour
 };
 
 // The chart of a cycle with its marker at day d of the cycle.

@@ -58,7 +58,7 @@ RowLayout Trcob(InputMode mode)
 ListEntries resetEntries(InputMode mode, int todayYear)
 {
     ListEntries e;
-    const auto years = range(todayYear - 60, todayYear);  // 61 entries
+    const auto years = range(todayYear - 60, todayYear); // 61 entries
     const auto months = range(1, 12);
     e.CobNL1 = mode == InputMode::Age ? range(18, 40) : years;
     e.CobNL2 = e.CobNL1;
@@ -71,8 +71,7 @@ ListEntries resetEntries(InputMode mode, int todayYear)
 
 bool cobEan(const ChildSexForm& form)
 {
-    return form.CobNL1 != kUnchosen && form.CobNL2 != kUnchosen && form.CobNL3 != kUnchosen &&
-           form.CobNL4 != kUnchosen;
+    return form.CobNL1 != kUnchosen && form.CobNL2 != kUnchosen && form.CobNL3 != kUnchosen && form.CobNL4 != kUnchosen;
 }
 
 Selections storedSelections(const ChildSexForm& form)
@@ -124,8 +123,7 @@ std::optional<ChildSexPrediction> predict(const ChildSexForm& form)
 
     // Every whole number the methods use must be a 16-bit signed integer, or nothing is written.
     const bool birthMode = form.mode == InputMode::Birth;
-    const double typed[] = {s.W, s.H, s.CM, birthMode ? s.CY : 0.0, birthMode ? s.WM : 0.0,
-                            birthMode ? s.HM : 0.0};
+    const double typed[] = {s.W, s.H, s.CM, birthMode ? s.CY : 0.0, birthMode ? s.WM : 0.0, birthMode ? s.HM : 0.0};
     for (double v : typed)
         if (!fitsInt16(std::nearbyint(v)))
             return std::nullopt;

@@ -13,7 +13,7 @@
 
 namespace xingming::fun {
 
-inline constexpr std::string_view kUnchosen = "请选择";  // the text of a list that has been reset
+inline constexpr std::string_view kUnchosen = "请选择"; // the text of a list that has been reset
 inline constexpr std::string_view kBoy = "王子";
 inline constexpr std::string_view kGirl = "公主";
 // LjieG1 when the nominal age has no row in the chart: the chart method then answers nothing,
@@ -30,9 +30,9 @@ enum class InputMode { Age, Birth };
 
 // Trcob: the captions of rows 1 and 2 and whether the birth-month lists are shown.
 struct RowLayout {
-    std::string_view Label61;  // row 1: "妻子的年龄：" or "妻子的出生年月："
-    std::string_view Label60;  // row 2: "丈夫的年龄：" or "丈夫的出生年月："
-    bool birthMonthsShown;     // Cobdt1, Cobdt2 and the unit captions Labdt1 .. Labdt4
+    std::string_view Label61; // row 1: "妻子的年龄：" or "妻子的出生年月："
+    std::string_view Label60; // row 2: "丈夫的年龄：" or "丈夫的出生年月："
+    bool birthMonthsShown;    // Cobdt1, Cobdt2 and the unit captions Labdt1 .. Labdt4
 };
 RowLayout Trcob(InputMode mode);
 
@@ -46,12 +46,12 @@ ListEntries resetEntries(InputMode mode, int todayYear);
 // The texts of the six lists of the page.
 struct ChildSexForm {
     InputMode mode = InputMode::Age;
-    std::string CobNL1{kUnchosen};  // wife's age, or wife's birth year
-    std::string CobNL2{kUnchosen};  // husband's age, or husband's birth year
-    std::string CobNL3{kUnchosen};  // conception year
-    std::string CobNL4{kUnchosen};  // conception month
-    std::string Cobdt1{kUnchosen};  // wife's birth month (birth-date mode)
-    std::string Cobdt2{kUnchosen};  // husband's birth month (birth-date mode)
+    std::string CobNL1{kUnchosen}; // wife's age, or wife's birth year
+    std::string CobNL2{kUnchosen}; // husband's age, or husband's birth year
+    std::string CobNL3{kUnchosen}; // conception year
+    std::string CobNL4{kUnchosen}; // conception month
+    std::string Cobdt1{kUnchosen}; // wife's birth month (birth-date mode)
+    std::string Cobdt2{kUnchosen}; // husband's birth month (birth-date mode)
 };
 
 // cobEan: the start button smsfyc is enabled when CobNL1 .. CobNL4 all differ from kUnchosen.
@@ -84,12 +84,12 @@ std::string_view YcGj2(double WA, double HA, double CM);
 std::string_view YcGj3(double HA, double WA, double CM);
 
 struct ChildSexPrediction {
-    std::string_view LjieG1;  // chart method, kNoChartEntry when the age has no chart row
-    std::string_view LjieG2;  // book method
-    std::string_view LjieG3;  // couple method
-    std::string_view LjieG4;  // couple-and-month method
-    bool chartAnswered = false;  // false: the chart has no row for N
-    std::int16_t N = 0;          // nominal age, WA + 1
+    std::string_view LjieG1;    // chart method, kNoChartEntry when the age has no chart row
+    std::string_view LjieG2;    // book method
+    std::string_view LjieG3;    // couple method
+    std::string_view LjieG4;    // couple-and-month method
+    bool chartAnswered = false; // false: the chart has no row for N
+    std::int16_t N = 0;         // nominal age, WA + 1
     Ages ages;
 };
 

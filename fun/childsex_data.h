@@ -6,6 +6,7 @@
 #include <array>
 #include <string_view>
 
+// clang-format off
 namespace xingming::fun::data {
 
 // The chart of the chart method (清宫表): one row per nominal age from 19 to 41, one cell per
@@ -72,3 +73,4 @@ inline constexpr bool kParityBoy[2][2][2] = {
 };
 
 } // namespace xingming::fun::data
+// clang-format on

@@ -49,7 +49,7 @@ std::variant<MatchVerdict, MatchRefusal> matchTest(std::string_view Text10, std:
     const auto B = dayOf(Text11);
     if (!inRange(A) || !inRange(B))
         return MatchRefusal{kDayOutOfRange, true};
-    const int D = *A >= *B ? *A - *B : *B - *A;  // 0 .. 30
+    const int D = *A >= *B ? *A - *B : *B - *A; // 0 .. 30
     return MatchVerdict{D, ShowVerdict(D)};
 }
 

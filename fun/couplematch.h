@@ -20,8 +20,8 @@ std::string_view ShowVerdict(int D);
 
 // A verdict: the page shows the verdict view ("结果分析", Label55, "继续测试").
 struct MatchVerdict {
-    int D = 0;                 // |A - B|, the text of Label33
-    std::string_view verdict;  // the text of Label55
+    int D = 0;                // |A - B|, the text of Label33
+    std::string_view verdict; // the text of Label55
 };
 
 // A refusal: the message box text (title "提示"), and whether both boxes are emptied.

@@ -16,7 +16,7 @@ constexpr std::array<std::string_view, 6> kElementTexts{"木", "火", "土", "�
 // The table expanded once from its run listing: characters and elements by position, and
 // an index from code point to first position so that a lookup costs one array access.
 struct Table {
-    std::vector<char32_t> chars;        // [0] unused, positions 1 .. 7059
+    std::vector<char32_t> chars; // [0] unused, positions 1 .. 7059
     std::vector<Element> elements;
     std::vector<std::uint16_t> bmpIndex; // code point (BMP) -> first position, 0 = absent
     std::string charText;
@@ -104,7 +104,7 @@ Element elementAt(int position)
 {
     const Table& t = table();
     return position >= 1 && position < static_cast<int>(t.elements.size()) ? t.elements[static_cast<size_t>(position)]
-                                                                            : Element::Unknown;
+                                                                           : Element::Unknown;
 }
 
 char32_t charAt(int position)

@@ -37,8 +37,8 @@ const std::string& elementTableText();
 
 // What the name test needs of one character.
 struct CharInfo {
-    int position = 0;        // 0 when not in the table
-    int strokes = 1;         // a character not in the table counts 1
+    int position = 0; // 0 when not in the table
+    int strokes = 1;  // a character not in the table counts 1
     Element element = Element::Unknown;
 };
 

@@ -15,6 +15,7 @@
 #include <array>
 #include <string_view>
 
+// clang-format off
 namespace xingming::naming {
 
 struct StrokeRun {
@@ -62,3 +63,4 @@ inline constexpr std::array<StrokeRun, 30> kStrokeRuns{{
 static_assert(kStrokeRuns.front().first == 1 && kStrokeRuns.back().last == kCharTableSize);
 
 } // namespace xingming::naming
+// clang-format on

@@ -14,4 +14,4 @@ std::string_view explanationText(int n)
     return kExplanations[static_cast<std::size_t>(n - 1)];
 }
 
-}  // namespace xingming::naming
+} // namespace xingming::naming

@@ -10,4 +10,4 @@ namespace xingming::naming {
 // n.
 std::string_view explanationText(int n);
 
-}  // namespace xingming::naming
+} // namespace xingming::naming

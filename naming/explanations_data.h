@@ -14,6 +14,7 @@
 #include <array>
 #include <string_view>
 
+// clang-format off
 namespace xingming::naming {
 
 // Title and rating of one explanation, as its header shows them.
@@ -919,3 +920,4 @@ inline constexpr std::array<std::string_view, 81> kExplanations{
 };
 
 }  // namespace xingming::naming
+// clang-format on

@@ -76,7 +76,7 @@ int threeTalentsDigit(int n)
 
 int luckDigit(int n)
 {
-    const int d = lastDigit(n);  // [0, 9]
+    const int d = lastDigit(n); // [0, 9]
     return d == 0 ? 10 : d;
 }
 

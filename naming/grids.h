@@ -29,8 +29,8 @@ int luckKey(int rg, int other);
 
 // Stroke counts of a name and its shape.
 struct NameStrokes {
-    int S1 = 0, S2 = 0;      // surname first and second (0 when absent)
-    int G1 = 0, G2 = 0;      // given name first and second (0 when absent)
+    int S1 = 0, S2 = 0; // surname first and second (0 when absent)
+    int G1 = 0, G2 = 0; // given name first and second (0 when absent)
     bool singleSurname = true;
     bool singleGiven = true;
 };
@@ -39,11 +39,11 @@ struct NameStrokes {
 enum class Grid { Tian, Ren, Di, Wai, Zong }; // 天格 人格 地格 外格 总格
 
 struct Grids {
-    std::int16_t tg = 0;  // 天格
-    std::int16_t rg = 0;  // 人格
-    std::int16_t dG = 0;  // 地格
-    std::int16_t wg = 0;  // 外格
-    std::int16_t zg = 0;  // 总格
+    std::int16_t tg = 0; // 天格
+    std::int16_t rg = 0; // 人格
+    std::int16_t dG = 0; // 地格
+    std::int16_t wg = 0; // 外格
+    std::int16_t zg = 0; // 总格
 };
 
 // The five grid numbers, in the order 天格, 人格, 地格, 总格, 外格.

@@ -7,6 +7,7 @@
 #include <array>
 #include <string_view>
 
+// clang-format off
 namespace xingming::naming {
 
 struct ElementPairRow {
@@ -73,3 +74,4 @@ inline constexpr std::array<ElementPairRow, 25> kSuccessLuckTable{{
 }};
 
 } // namespace xingming::naming
+// clang-format on

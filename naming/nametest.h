@@ -17,11 +17,11 @@ namespace xingming::naming {
 
 // What the name-test panel holds when "开始评分" is pressed.
 struct NameTestForm {
-    std::string surname;  // Text1, at most two characters are read
-    std::string given;    // Text2
-    calendar::Sex sex = calendar::Sex::None;                     // Option1 / Option2
-    calendar::CalendarKind calendar = calendar::CalendarKind::None;  // Option13 / Option18 / Option31
-    calendar::DateFields date;  // pxznc, pxzyc, pxzrc, pxzsc: raw texts
+    std::string surname;                                            // Text1, at most two characters are read
+    std::string given;                                              // Text2
+    calendar::Sex sex = calendar::Sex::None;                        // Option1 / Option2
+    calendar::CalendarKind calendar = calendar::CalendarKind::None; // Option13 / Option18 / Option31
+    calendar::DateFields date;                                      // pxznc, pxzyc, pxzrc, pxzsc: raw texts
 };
 
 // Line colours of the five 81-number lines; nullopt is the line's design colour.
@@ -31,21 +31,21 @@ struct GridColours {
 
 // Everything pxmz works out for one name.
 struct PxmzResult {
-    std::array<std::string, 4> chars;        // surname first/second, given first/second ("" when absent)
-    std::array<std::int16_t, 4> strokes{};   // 0 for an absent character
-    std::array<std::string_view, 4> ziwuhang;  // ziwuhang1 .. ziwuhang4: 木 火 土 金 水 or "?"
-    Grids grids;                             // tg, rg, dG, wg, zg
-    std::string_view tp, rp, dp, zp, wp;     // 81-number texts of 天格 人格 地格 总格 外格
+    std::array<std::string, 4> chars;         // surname first/second, given first/second ("" when absent)
+    std::array<std::int16_t, 4> strokes{};    // 0 for an absent character
+    std::array<std::string_view, 4> ziwuhang; // ziwuhang1 .. ziwuhang4: 木 火 土 金 水 or "?"
+    Grids grids;                              // tg, rg, dG, wg, zg
+    std::string_view tp, rp, dp, zp, wp;      // 81-number texts of 天格 人格 地格 总格 外格
     GridColours colours;
-    std::string scstr;                       // three-talents key
-    std::string_view scp;                    // three-talents text
-    int jcnum = 0, cgnum = 0, rjnum = 0;     // luck keys
-    std::string_view jsp, cgp, rjp;          // basic, success and social luck
-    std::string_view ranshi, danshi, wanshi, zanshi;  // hints of 人格 地格 外格 总格
-    std::string zdp;                         // flags text of the hints
-    float zf2 = 53;                          // the score
-    std::string lastdp;                      // commentary and warnings
-    std::string nongli, bazhi, wuhang, whstr;  // birth chart values
+    std::string scstr;                               // three-talents key
+    std::string_view scp;                            // three-talents text
+    int jcnum = 0, cgnum = 0, rjnum = 0;             // luck keys
+    std::string_view jsp, cgp, rjp;                  // basic, success and social luck
+    std::string_view ranshi, danshi, wanshi, zanshi; // hints of 人格 地格 外格 总格
+    std::string zdp;                                 // flags text of the hints
+    float zf2 = 53;                                  // the score
+    std::string lastdp;                              // commentary and warnings
+    std::string nongli, bazhi, wuhang, whstr;        // birth chart values
 };
 
 // The central computation over the four characters (each one character or ""), the sex
@@ -60,7 +60,7 @@ void judgeName(const NameStrokes& s, calendar::Sex sex, PxmzResult& r);
 // A filled report: the stored values of the run and the results of pxmz.
 struct NameTestReport {
     calendar::Sex sex = calendar::Sex::Male; // Male or Female
-    calendar::BirthDate birth;   // the solar birth date as stored
+    calendar::BirthDate birth;               // the solar birth date as stored
     PxmzResult result;
     bool twoCharSurname = false;
     bool twoCharGiven = false;
@@ -91,10 +91,10 @@ std::string_view sectionCaption(ReportSection section);
 // One line of the report page, as a window or the command line shows it.
 struct ReportLine {
     ReportSection section;
-    std::string caption;       // fixed caption of the item ("" for a line without one)
-    std::string text;          // text written by the driver
-    std::optional<std::uint32_t> colour;  // for the 81-number lines
-    bool visible = true;       // second-character cells are hidden for one-character parts
+    std::string caption;                 // fixed caption of the item ("" for a line without one)
+    std::string text;                    // text written by the driver
+    std::optional<std::uint32_t> colour; // for the 81-number lines
+    bool visible = true;                 // second-character cells are hidden for one-character parts
 };
 
 // Every line the driver fills, section by section, in the order of the report page.

@@ -12,8 +12,8 @@
 namespace xingming::naming {
 
 // Line colours of the 81-number report lines, as blue·65536 + green·256 + red.
-inline constexpr std::uint32_t kColourOrange = 33023;  // red 255, green 128, blue 0
-inline constexpr std::uint32_t kColourOlive = 32896;   // red 128, green 128, blue 0
+inline constexpr std::uint32_t kColourOrange = 33023; // red 255, green 128, blue 0
+inline constexpr std::uint32_t kColourOlive = 32896;  // red 128, green 128, blue 0
 
 struct LingdongResult {
     std::string_view text;               // plain text for 天格, rated text otherwise; "" when no row

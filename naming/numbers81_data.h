@@ -9,6 +9,7 @@
 #include <array>
 #include <string_view>
 
+// clang-format off
 namespace xingming::naming {
 
 struct Number81Row {
@@ -128,3 +129,4 @@ inline constexpr std::array<Number81Row, 81> kNumbers81{{
 static_assert(kNumbers81.size() == 81);
 
 } // namespace xingming::naming
+// clang-format on

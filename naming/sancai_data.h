@@ -6,6 +6,7 @@
 #include <array>
 #include <string_view>
 
+// clang-format off
 namespace xingming::naming {
 
 struct SancaiRow {
@@ -142,3 +143,4 @@ inline constexpr std::array<SancaiRow, 125> kSancaiTable{{
 }};
 
 } // namespace xingming::naming
+// clang-format on

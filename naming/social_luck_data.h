@@ -6,6 +6,7 @@
 #include <array>
 #include <string_view>
 
+// clang-format off
 namespace xingming::naming {
 
 struct SocialLuckRow {
@@ -117,3 +118,4 @@ inline constexpr std::array<SocialLuckRow, 100> kSocialLuckTable{{
 }};
 
 } // namespace xingming::naming
+// clang-format on

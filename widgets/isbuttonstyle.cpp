@@ -181,20 +181,71 @@ struct RoundedLook {
 
 // The fixed palette: dark blue border, light face, orange rims when hot, blue rims when
 // focused, a darker face when pressed, grey when disabled.
-constexpr RoundedLook kRoundedNormal{qRgb(0, 60, 116), qRgb(122, 149, 168), qRgb(255, 255, 255), qRgb(236, 235, 230),
-                                     qRgb(255, 255, 255), qRgb(214, 208, 197), false, 0, 0, 0, 0, 0, 0};
-constexpr RoundedLook kRoundedHot{qRgb(0, 60, 116), qRgb(122, 149, 168), qRgb(255, 255, 255), qRgb(236, 235, 230),
-                                  qRgb(255, 255, 255), qRgb(214, 208, 197), true,
-                                  qRgb(255, 240, 207), qRgb(229, 151, 0), qRgb(248, 179, 48),
-                                  qRgb(253, 216, 137), qRgb(248, 179, 48), qRgb(250, 199, 88)};
-constexpr RoundedLook kRoundedFocus{qRgb(0, 60, 116), qRgb(122, 149, 168), qRgb(255, 255, 255), qRgb(236, 235, 230),
-                                    qRgb(255, 255, 255), qRgb(214, 208, 197), true,
-                                    qRgb(206, 231, 255), qRgb(105, 130, 238), qRgb(137, 173, 228),
-                                    qRgb(188, 212, 246), qRgb(137, 173, 228), qRgb(164, 194, 240)};
-constexpr RoundedLook kRoundedPressed{qRgb(0, 60, 116), qRgb(122, 149, 168), qRgb(226, 225, 218), qRgb(242, 241, 236),
-                                      qRgb(209, 204, 193), qRgb(242, 241, 236), false, 0, 0, 0, 0, 0, 0};
-constexpr RoundedLook kRoundedDisabled{qRgb(201, 199, 186), qRgb(216, 213, 199), qRgb(245, 244, 234), qRgb(245, 244, 234),
-                                       qRgb(245, 244, 234), qRgb(245, 244, 234), false, 0, 0, 0, 0, 0, 0};
+constexpr RoundedLook kRoundedNormal{qRgb(0, 60, 116),
+                                     qRgb(122, 149, 168),
+                                     qRgb(255, 255, 255),
+                                     qRgb(236, 235, 230),
+                                     qRgb(255, 255, 255),
+                                     qRgb(214, 208, 197),
+                                     false,
+                                     0,
+                                     0,
+                                     0,
+                                     0,
+                                     0,
+                                     0};
+constexpr RoundedLook kRoundedHot{qRgb(0, 60, 116),
+                                  qRgb(122, 149, 168),
+                                  qRgb(255, 255, 255),
+                                  qRgb(236, 235, 230),
+                                  qRgb(255, 255, 255),
+                                  qRgb(214, 208, 197),
+                                  true,
+                                  qRgb(255, 240, 207),
+                                  qRgb(229, 151, 0),
+                                  qRgb(248, 179, 48),
+                                  qRgb(253, 216, 137),
+                                  qRgb(248, 179, 48),
+                                  qRgb(250, 199, 88)};
+constexpr RoundedLook kRoundedFocus{qRgb(0, 60, 116),
+                                    qRgb(122, 149, 168),
+                                    qRgb(255, 255, 255),
+                                    qRgb(236, 235, 230),
+                                    qRgb(255, 255, 255),
+                                    qRgb(214, 208, 197),
+                                    true,
+                                    qRgb(206, 231, 255),
+                                    qRgb(105, 130, 238),
+                                    qRgb(137, 173, 228),
+                                    qRgb(188, 212, 246),
+                                    qRgb(137, 173, 228),
+                                    qRgb(164, 194, 240)};
+constexpr RoundedLook kRoundedPressed{qRgb(0, 60, 116),
+                                      qRgb(122, 149, 168),
+                                      qRgb(226, 225, 218),
+                                      qRgb(242, 241, 236),
+                                      qRgb(209, 204, 193),
+                                      qRgb(242, 241, 236),
+                                      false,
+                                      0,
+                                      0,
+                                      0,
+                                      0,
+                                      0,
+                                      0};
+constexpr RoundedLook kRoundedDisabled{qRgb(201, 199, 186),
+                                       qRgb(216, 213, 199),
+                                       qRgb(245, 244, 234),
+                                       qRgb(245, 244, 234),
+                                       qRgb(245, 244, 234),
+                                       qRgb(245, 244, 234),
+                                       false,
+                                       0,
+                                       0,
+                                       0,
+                                       0,
+                                       0,
+                                       0};
 
 // The same structure drawn from BackColor by shifts and gradients, the system highlight as
 // the accent of the rims.
@@ -203,8 +254,8 @@ RoundedLook customRoundedLook(const StylePaint& in)
     const QRgb b = in.backColour;
     const QRgb a = in.system.highlight;
     const QRgb border = shift(b, -112);
-    RoundedLook look{border, mix(border, b), shift(b, 32), shift(b, -12), shift(b, 48), shift(b, -40), false,
-                     0, 0, 0, 0, 0, 0};
+    RoundedLook look{
+        border, mix(border, b), shift(b, 32), shift(b, -12), shift(b, 48), shift(b, -40), false, 0, 0, 0, 0, 0, 0};
     if (in.state == ButtonState::Pressed) {
         look.faceTop = shift(b, -24);
         look.faceBottom = shift(b, 12);
@@ -488,17 +539,36 @@ void paintStyle(QPainter& p, const StylePaint& in)
 {
     Canvas c(p);
     switch (static_cast<ButtonStyle>(in.style)) {
-    case ButtonStyle::Classic: paintClassic(c, in); break;
+    case ButtonStyle::Classic:
+        paintClassic(c, in);
+        break;
     case ButtonStyle::Flat:
-    case ButtonStyle::FlatOutline: paintFlat(c, in); break;
-    case ButtonStyle::Panel: paintPanel(c, in); break;
-    case ButtonStyle::HoverBox: paintHoverBox(c, in); break;
-    case ButtonStyle::Rounded: paintRounded(c, in); break;
-    case ButtonStyle::Themed: break;
-    case ButtonStyle::Gradient: paintGradient(c, in); break;
-    case ButtonStyle::Soft: paintSoft(c, in); break;
-    case ButtonStyle::Bevelled: paintBevelled(c, in); break;
-    case ButtonStyle::Glass: paintGlass(p, in); break;
+    case ButtonStyle::FlatOutline:
+        paintFlat(c, in);
+        break;
+    case ButtonStyle::Panel:
+        paintPanel(c, in);
+        break;
+    case ButtonStyle::HoverBox:
+        paintHoverBox(c, in);
+        break;
+    case ButtonStyle::Rounded:
+        paintRounded(c, in);
+        break;
+    case ButtonStyle::Themed:
+        break;
+    case ButtonStyle::Gradient:
+        paintGradient(c, in);
+        break;
+    case ButtonStyle::Soft:
+        paintSoft(c, in);
+        break;
+    case ButtonStyle::Bevelled:
+        paintBevelled(c, in);
+        break;
+    case ButtonStyle::Glass:
+        paintGlass(p, in);
+        break;
     }
 }
 

@@ -31,9 +31,12 @@ bool isZero(const QColor& c)
 QStyle::StandardPixmap titleIcon(int icon)
 {
     switch (icon) {
-    case 2: return QStyle::SP_MessageBoxWarning;
-    case 3: return QStyle::SP_MessageBoxCritical;
-    default: return QStyle::SP_MessageBoxInformation;
+    case 2:
+        return QStyle::SP_MessageBoxWarning;
+    case 3:
+        return QStyle::SP_MessageBoxCritical;
+    default:
+        return QStyle::SP_MessageBoxInformation;
     }
 }
 
@@ -144,7 +147,8 @@ void isToolTip::layoutFor(const QPoint& globalPos)
     path.addRoundedRect(bodyRect, kRadius, kRadius);
     QPolygonF stem;
     if (m_stemAbove)
-        stem << QPointF(m_stemX, kStemHeight + 3) << QPointF(m_stemX, 0) << QPointF(m_stemX + kStemWidth, kStemHeight + 3);
+        stem << QPointF(m_stemX, kStemHeight + 3) << QPointF(m_stemX, 0)
+             << QPointF(m_stemX + kStemWidth, kStemHeight + 3);
     else
         stem << QPointF(m_stemX, body.height() - 3) << QPointF(m_stemX, full.height())
              << QPointF(m_stemX + kStemWidth, body.height() - 3);
@@ -210,14 +214,14 @@ void isToolTip::paintEvent(QPaintEvent*)
             tx += kIconSize + 4;
         }
         p.setFont(bold);
-        p.drawText(QRect(tx, y, width() - tx - kPadding, lineHeight), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                   m_content.title);
+        p.drawText(QRect(tx, y, width() - tx - kPadding, lineHeight),
+                   Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, m_content.title);
         p.setFont(font());
         y += lineHeight + 4;
     }
     // Ampersands are text here, never mnemonics.
-    p.drawText(QRect(x, y, width() - 2 * kPadding, body.bottom() - y), Qt::AlignLeft | Qt::AlignTop | Qt::TextExpandTabs,
-               m_content.text);
+    p.drawText(QRect(x, y, width() - 2 * kPadding, body.bottom() - y),
+               Qt::AlignLeft | Qt::AlignTop | Qt::TextExpandTabs, m_content.text);
 }
 
 } // namespace xingming::widgets

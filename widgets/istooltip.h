@@ -17,10 +17,10 @@ class isToolTip : public QWidget {
 public:
     struct Content {
         QString text;
-        QString title;           // bold line above the text; empty for none
-        int icon = 0;            // beside the title: 0 none, 1 information, 2 warning, 3 error
-        bool balloon = false;    // ToolTipType 1
-        QColor back;             // invalid: the system's tooltip colours
+        QString title;        // bold line above the text; empty for none
+        int icon = 0;         // beside the title: 0 none, 1 information, 2 warning, 3 error
+        bool balloon = false; // ToolTipType 1
+        QColor back;          // invalid: the system's tooltip colours
         QColor fore;
     };
 

@@ -25,12 +25,23 @@ QString quoted(const QString& s)
     out += QLatin1Char('"');
     for (const QChar c : s) {
         switch (c.unicode()) {
-        case u'"': out += QStringLiteral("\\\""); break;
-        case u'\\': out += QStringLiteral("\\\\"); break;
-        case u'\n': out += QStringLiteral("\\n"); break;
-        case u'\r': out += QStringLiteral("\\r"); break;
-        case u'\t': out += QStringLiteral("\\t"); break;
-        default: out += c;
+        case u'"':
+            out += QStringLiteral("\\\"");
+            break;
+        case u'\\':
+            out += QStringLiteral("\\\\");
+            break;
+        case u'\n':
+            out += QStringLiteral("\\n");
+            break;
+        case u'\r':
+            out += QStringLiteral("\\r");
+            break;
+        case u'\t':
+            out += QStringLiteral("\\t");
+            break;
+        default:
+            out += c;
         }
     }
     out += QLatin1Char('"');
@@ -51,18 +62,26 @@ QString pictureText(const QImage& image)
 QString valueText(const QVariant& v)
 {
     switch (v.typeId()) {
-    case QMetaType::UnknownType: return QStringLiteral("none");
-    case QMetaType::Bool: return v.toBool() ? QStringLiteral("true") : QStringLiteral("false");
+    case QMetaType::UnknownType:
+        return QStringLiteral("none");
+    case QMetaType::Bool:
+        return v.toBool() ? QStringLiteral("true") : QStringLiteral("false");
     case QMetaType::Int:
     case QMetaType::Short:
     case QMetaType::UShort:
     case QMetaType::LongLong:
-    case QMetaType::UInt: return QString::number(v.toLongLong());
-    case QMetaType::QColor: return v.value<QColor>().name(QColor::HexRgb);
-    case QMetaType::QFont: return quoted(v.value<QFont>().toString());
-    case QMetaType::QPixmap: return pictureText(v.value<QPixmap>().toImage());
-    case QMetaType::QImage: return pictureText(v.value<QImage>());
-    default: return quoted(v.toString());
+    case QMetaType::UInt:
+        return QString::number(v.toLongLong());
+    case QMetaType::QColor:
+        return v.value<QColor>().name(QColor::HexRgb);
+    case QMetaType::QFont:
+        return quoted(v.value<QFont>().toString());
+    case QMetaType::QPixmap:
+        return pictureText(v.value<QPixmap>().toImage());
+    case QMetaType::QImage:
+        return pictureText(v.value<QImage>());
+    default:
+        return quoted(v.toString());
     }
 }
 
@@ -87,11 +106,21 @@ std::optional<QVariant> parseValue(QStringView s, QString* why)
             if (++i >= s.size())
                 break;
             switch (s[i].unicode()) {
-            case u'"': out += QLatin1Char('"'); break;
-            case u'\\': out += QLatin1Char('\\'); break;
-            case u'n': out += QLatin1Char('\n'); break;
-            case u'r': out += QLatin1Char('\r'); break;
-            case u't': out += QLatin1Char('\t'); break;
+            case u'"':
+                out += QLatin1Char('"');
+                break;
+            case u'\\':
+                out += QLatin1Char('\\');
+                break;
+            case u'n':
+                out += QLatin1Char('\n');
+                break;
+            case u'r':
+                out += QLatin1Char('\r');
+                break;
+            case u't':
+                out += QLatin1Char('\t');
+                break;
             default:
                 *why = QStringLiteral("unknown escape \\") + s[i];
                 return std::nullopt;

@@ -25,9 +25,9 @@ using namespace xingming::app;
 namespace {
 
 struct Opening {
-    QString key;       // WebPageKey when the window opened
-    QWidget* parent;   // the window it opened over
-    bool parentShown;  // whether that window was still on the screen
+    QString key;      // WebPageKey when the window opened
+    QWidget* parent;  // the window it opened over
+    bool parentShown; // whether that window was still on the screen
 };
 
 // A loaded dialog by window name; the detail window shows number 3.
@@ -183,8 +183,10 @@ private slots:
         QTest::addColumn<QString>("otherLink");
         QTest::addColumn<QString>("plainLine");
         QTest::newRow("frmBq Label6") << QStringLiteral("Label6") << QString() << QStringLiteral("Label1");
-        QTest::newRow("frmBy Label4") << QStringLiteral("Label4") << QStringLiteral("Label1") << QStringLiteral("Label2");
-        QTest::newRow("frmBy Label1") << QStringLiteral("Label1") << QStringLiteral("Label4") << QStringLiteral("Label5");
+        QTest::newRow("frmBy Label4") << QStringLiteral("Label4") << QStringLiteral("Label1")
+                                      << QStringLiteral("Label2");
+        QTest::newRow("frmBy Label1") << QStringLiteral("Label1") << QStringLiteral("Label4")
+                                      << QStringLiteral("Label5");
     }
 
     void linkHover()
@@ -192,7 +194,8 @@ private slots:
         QFETCH(QString, link);
         QFETCH(QString, otherLink);
         QFETCH(QString, plainLine);
-        std::unique_ptr<QDialog> d(makeDialog(QString::fromLatin1(QTest::currentDataTag()).section(QLatin1Char(' '), 0, 0)));
+        std::unique_ptr<QDialog> d(
+            makeDialog(QString::fromLatin1(QTest::currentDataTag()).section(QLatin1Char(' '), 0, 0)));
         d->show();
         auto* hot = d->findChild<LinkLabel*>(link);
         QVERIFY(hot);
@@ -230,10 +233,14 @@ private slots:
         QTest::addColumn<QString>("dialog");
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("key");
-        QTest::newRow("frmBq Label6") << QStringLiteral("frmBq") << QStringLiteral("Label6") << QStringLiteral("lianxi");
-        QTest::newRow("frmBy isButton1") << QStringLiteral("frmBy") << QStringLiteral("isButton1") << QStringLiteral("taobao");
-        QTest::newRow("frmBy Label4") << QStringLiteral("frmBy") << QStringLiteral("Label4") << QStringLiteral("howpay");
-        QTest::newRow("frmBy Label1") << QStringLiteral("frmBy") << QStringLiteral("Label1") << QStringLiteral("lianxi");
+        QTest::newRow("frmBq Label6") << QStringLiteral("frmBq") << QStringLiteral("Label6")
+                                      << QStringLiteral("lianxi");
+        QTest::newRow("frmBy isButton1") << QStringLiteral("frmBy") << QStringLiteral("isButton1")
+                                         << QStringLiteral("taobao");
+        QTest::newRow("frmBy Label4") << QStringLiteral("frmBy") << QStringLiteral("Label4")
+                                      << QStringLiteral("howpay");
+        QTest::newRow("frmBy Label1") << QStringLiteral("frmBy") << QStringLiteral("Label1")
+                                      << QStringLiteral("lianxi");
     }
 
     void linkOpensVendorPage()
@@ -262,8 +269,10 @@ private slots:
         QTest::addColumn<int>("key");
         QTest::newRow("frmBq Return") << QStringLiteral("frmBq") << QString() << int(Qt::Key_Return);
         QTest::newRow("frmBq Esc") << QStringLiteral("frmBq") << QString() << int(Qt::Key_Escape);
-        QTest::newRow("frmBy Return on isButton1") << QStringLiteral("frmBy") << QStringLiteral("isButton1") << int(Qt::Key_Return);
-        QTest::newRow("frmBy Esc on isButton1") << QStringLiteral("frmBy") << QStringLiteral("isButton1") << int(Qt::Key_Escape);
+        QTest::newRow("frmBy Return on isButton1")
+            << QStringLiteral("frmBy") << QStringLiteral("isButton1") << int(Qt::Key_Return);
+        QTest::newRow("frmBy Esc on isButton1")
+            << QStringLiteral("frmBy") << QStringLiteral("isButton1") << int(Qt::Key_Escape);
     }
 
     void okKeys()

@@ -61,8 +61,7 @@ class FunToolsTest : public QObject {
     std::unique_ptr<RecordingBoxes> boxes;
     std::unique_ptr<FunToolsPanel> panel;
 
-    template <class T>
-    T* find(const char* name)
+    template <class T> T* find(const char* name)
     {
         T* w = panel->findChild<T*>(QString::fromLatin1(name));
         return w ? w : (qFatal("no control %s", name), nullptr);
@@ -90,7 +89,7 @@ class FunToolsTest : public QObject {
                 return false;
         return true;
     }
-    void pickAll(const QStringList& texts)  // CobNL1 .. CobNL4, Cobdt1, Cobdt2; "" stays unchosen
+    void pickAll(const QStringList& texts) // CobNL1 .. CobNL4, Cobdt1, Cobdt2; "" stays unchosen
     {
         const char* names[6] = {"CobNL1", "CobNL2", "CobNL3", "CobNL4", "Cobdt1", "Cobdt2"};
         for (int i = 0; i < texts.size(); ++i)
@@ -98,7 +97,10 @@ class FunToolsTest : public QObject {
                 pick(list(names[i]), texts[i]);
     }
     QStringList indexLabels() { return {label("Label69")->text(), label("Label70")->text(), label("Label68")->text()}; }
-    QStringList results() { return {label("LjieG1")->text(), label("LjieG2")->text(), label("LjieG3")->text(), label("LjieG4")->text()}; }
+    QStringList results()
+    {
+        return {label("LjieG1")->text(), label("LjieG2")->text(), label("LjieG3")->text(), label("LjieG4")->text()};
+    }
 
 private slots:
     void initTestCase()
@@ -126,8 +128,8 @@ private slots:
     {
         QCOMPARE(panel->objectName(), QStringLiteral("qucef"));
         QCOMPARE(panel->count(), 4);
-        const QStringList pages{QStringLiteral("爱情缘份预测"), QStringLiteral("生男生女预测"), QStringLiteral("盛衰曲线"),
-                                QStringLiteral("更多敬请期待..")};
+        const QStringList pages{QStringLiteral("爱情缘份预测"), QStringLiteral("生男生女预测"),
+                                QStringLiteral("盛衰曲线"), QStringLiteral("更多敬请期待..")};
         for (int i = 0; i < 4; ++i)
             QCOMPARE(panel->tabText(i), pages[i]);
         QCOMPARE(panel->currentIndex(), 0);
@@ -141,12 +143,12 @@ private slots:
         QTest::addColumn<QString>("boy");
         QTest::addColumn<int>("D");
         QTest::addColumn<QString>("verdict");
-        const char* heads[31] = {"最佳拍档 80分", "一见钟情 85分", "互相利用 35分", "互相猜疑 25分", "美好邂逅 70分",
-                                 "主仆关系 60分", "幸运情侣 90分", "彼此忍受 45分", "先甘后苦 55分", "似远还近 60分",
-                                 "斗嘴情侣 25分", "平淡见真情 80分", "受气包 15分", "似爱非爱 50分", "不搭调 10分",
-                                 "妹妹情人 70分", "强弱组合 45分", "分手收场 20分", "痴迷情人 30分", "上进情侣 80分",
-                                 "变心难免 45分", "孽缘 15分", "完美情人 85分", "早散早好 5分", "说谎情人 65分",
-                                 "知己朋友 15分", "欢喜冤家 55分", "人间绝配 80分", "暴力情侣 30分", "分分合合 60分",
+        const char* heads[31] = {"最佳拍档 80分", "一见钟情 85分",   "互相利用 35分", "互相猜疑 25分", "美好邂逅 70分",
+                                 "主仆关系 60分", "幸运情侣 90分",   "彼此忍受 45分", "先甘后苦 55分", "似远还近 60分",
+                                 "斗嘴情侣 25分", "平淡见真情 80分", "受气包 15分",   "似爱非爱 50分", "不搭调 10分",
+                                 "妹妹情人 70分", "强弱组合 45分",   "分手收场 20分", "痴迷情人 30分", "上进情侣 80分",
+                                 "变心难免 45分", "孽缘 15分",       "完美情人 85分", "早散早好 5分",  "说谎情人 65分",
+                                 "知己朋友 15分", "欢喜冤家 55分",   "人间绝配 80分", "暴力情侣 30分", "分分合合 60分",
                                  "超尘脱俗 80分"};
         for (int D = 0; D <= 30; ++D) {
             // Even D: the girl's day is the later one; odd D: the boy's.
@@ -154,10 +156,14 @@ private slots:
             QTest::addRow("D %d", D) << QString::number(girl) << QString::number(boy) << D
                                      << QString::fromUtf8(heads[D]);
         }
-        QTest::newRow("12 and 12") << "12" << "12" << 0 << QStringLiteral("最佳拍档 80分");
-        QTest::newRow("1 and 31") << "1" << "31" << 30 << QStringLiteral("超尘脱俗 80分");
-        QTest::newRow("05 and 11") << "05" << "11" << 6 << QStringLiteral("幸运情侣 90分");
-        QTest::newRow("11 and 5") << "11" << "5" << 6 << QStringLiteral("幸运情侣 90分");
+        QTest::newRow("12 and 12") << "12"
+                                   << "12" << 0 << QStringLiteral("最佳拍档 80分");
+        QTest::newRow("1 and 31") << "1"
+                                  << "31" << 30 << QStringLiteral("超尘脱俗 80分");
+        QTest::newRow("05 and 11") << "05"
+                                   << "11" << 6 << QStringLiteral("幸运情侣 90分");
+        QTest::newRow("11 and 5") << "11"
+                                  << "5" << 6 << QStringLiteral("幸运情侣 90分");
     }
 
     void coupleVerdict()
@@ -198,13 +204,20 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<bool>("emptied");
         const QString empty = QStringLiteral("生日不能为空！"), range = QStringLiteral("输入的范围应该是1 - 31");
-        QTest::newRow("girl empty") << "" << "17" << false << empty << false;
-        QTest::newRow("boy empty") << "8" << "" << false << empty << false;
-        QTest::newRow("girl 0") << "0" << "5" << false << range << true;
-        QTest::newRow("boy 00") << "12" << "00" << false << range << true;
-        QTest::newRow("boy 99") << "3" << "99" << false << range << true;
-        QTest::newRow("pasted letters") << "ab" << "5" << true << range << true;
-        QTest::newRow("pasted sign") << "-1" << "5" << true << range << true;
+        QTest::newRow("girl empty") << ""
+                                    << "17" << false << empty << false;
+        QTest::newRow("boy empty") << "8"
+                                   << "" << false << empty << false;
+        QTest::newRow("girl 0") << "0"
+                                << "5" << false << range << true;
+        QTest::newRow("boy 00") << "12"
+                                << "00" << false << range << true;
+        QTest::newRow("boy 99") << "3"
+                                << "99" << false << range << true;
+        QTest::newRow("pasted letters") << "ab"
+                                        << "5" << true << range << true;
+        QTest::newRow("pasted sign") << "-1"
+                                     << "5" << true << range << true;
     }
 
     void coupleRefusal()
@@ -249,8 +262,9 @@ private slots:
         QFETCH(QString, text);
         auto* box = find<QLineEdit>("Text11");
         for (QChar c : keys)
-            QTest::sendKeyEvent(QTest::Click, box, c.unicode() < 128 ? Qt::Key(QChar(c).toUpper().unicode()) : Qt::Key_unknown,
-                                QString(c), Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Click, box,
+                                c.unicode() < 128 ? Qt::Key(QChar(c).toUpper().unicode()) : Qt::Key_unknown, QString(c),
+                                Qt::NoModifier);
         if (backspace)
             QTest::keyClick(box, Qt::Key_Backspace);
         QCOMPARE(box->text(), text);
@@ -261,21 +275,28 @@ private slots:
     void childSex_data()
     {
         QTest::addColumn<bool>("birthMode");
-        QTest::addColumn<QStringList>("lists");  // CobNL1 .. CobNL4, Cobdt1, Cobdt2 ("" left unchosen)
+        QTest::addColumn<QStringList>("lists"); // CobNL1 .. CobNL4, Cobdt1, Cobdt2 ("" left unchosen)
         QTest::addColumn<QStringList>("expected");
         const QString B = QStringLiteral("王子"), G = QStringLiteral("公主");
-        QTest::newRow("age 24 26 month 3") << false << QStringList{u"24"_s, u"26"_s, year(0), u"3"_s} << QStringList{B, B, B, B};
-        QTest::newRow("age 30 31 month 6") << false << QStringList{u"30"_s, u"31"_s, year(0), u"6"_s} << QStringList{G, G, G, G};
-        QTest::newRow("age 40 33 month 2, row 41") << false << QStringList{u"40"_s, u"33"_s, year(-1), u"2"_s} << QStringList{G, G, B, G};
+        QTest::newRow("age 24 26 month 3")
+            << false << QStringList{u"24"_s, u"26"_s, year(0), u"3"_s} << QStringList{B, B, B, B};
+        QTest::newRow("age 30 31 month 6")
+            << false << QStringList{u"30"_s, u"31"_s, year(0), u"6"_s} << QStringList{G, G, G, G};
+        QTest::newRow("age 40 33 month 2, row 41")
+            << false << QStringList{u"40"_s, u"33"_s, year(-1), u"2"_s} << QStringList{G, G, B, G};
         // Conception 2015 month 3, husband born 1988 month 1 (HA 27).
-        QTest::newRow("birth, wife's birthday to come") << true << QStringList{u"1990"_s, u"1988"_s, u"2015"_s, u"3"_s, u"5"_s, u"1"_s}
-                                                        << QStringList{B, B, G, B};  // WA 24
-        QTest::newRow("birth, wife's birthday in the month") << true << QStringList{u"1990"_s, u"1988"_s, u"2015"_s, u"3"_s, u"3"_s, u"1"_s}
-                                                             << QStringList{B, G, G, B};  // WA 25
-        QTest::newRow("birth, wife's month unchosen") << true << QStringList{u"1990"_s, u"1988"_s, u"2015"_s, u"3"_s, u""_s, u"1"_s}
-                                                      << QStringList{B, G, G, B};  // WA 25
-        QTest::newRow("birth, wife born in the conception year") << true << QStringList{u"2015"_s, u"1988"_s, u"2015"_s, u"3"_s, u"5"_s, u"1"_s}
-                                                                 << QStringList{u"清宫表无此年龄"_s, G, B, B};  // WA -1
+        QTest::newRow("birth, wife's birthday to come")
+            << true << QStringList{u"1990"_s, u"1988"_s, u"2015"_s, u"3"_s, u"5"_s, u"1"_s}
+            << QStringList{B, B, G, B}; // WA 24
+        QTest::newRow("birth, wife's birthday in the month")
+            << true << QStringList{u"1990"_s, u"1988"_s, u"2015"_s, u"3"_s, u"3"_s, u"1"_s}
+            << QStringList{B, G, G, B}; // WA 25
+        QTest::newRow("birth, wife's month unchosen")
+            << true << QStringList{u"1990"_s, u"1988"_s, u"2015"_s, u"3"_s, u""_s, u"1"_s}
+            << QStringList{B, G, G, B}; // WA 25
+        QTest::newRow("birth, wife born in the conception year")
+            << true << QStringList{u"2015"_s, u"1988"_s, u"2015"_s, u"3"_s, u"5"_s, u"1"_s}
+            << QStringList{u"清宫表无此年龄"_s, G, B, B}; // WA -1
     }
 
     void childSex()
@@ -319,7 +340,7 @@ private slots:
         type(list("CobNL3"), QStringLiteral("2015"));
         QVERIFY(!start->isEnabled());
         for (const char* name : {"CobNL1", "CobNL2", "CobNL3"}) {
-            type(list(name), list(name)->currentText());  // all four chosen now
+            type(list(name), list(name)->currentText()); // all four chosen now
             QVERIFY2(!start->isEnabled(), name);
         }
         type(list("CobNL4"), QStringLiteral("4"));
@@ -379,9 +400,12 @@ private slots:
         QTest::addColumn<QDate>("birth");
         QTest::addColumn<QDate>("query");
         QTest::addColumn<QStringList>("indices");
-        QTest::newRow("12805 days") << QDate(1980, 1, 1) << QDate(2015, 1, 22) << QStringList{u"90.10"_s, u"18.93"_s, u"-99.77"_s};
-        QTest::newRow("one day") << QDate(1999, 12, 31) << QDate(2000, 1, 1) << QStringList{u"22.25"_s, u"18.93"_s, u"26.98"_s};
-        QTest::newRow("28 days") << QDate(1980, 1, 1) << QDate(1980, 1, 29) << QStringList{u"0.00"_s, u"-81.46"_s, u"97.91"_s};
+        QTest::newRow("12805 days") << QDate(1980, 1, 1) << QDate(2015, 1, 22)
+                                    << QStringList{u"90.10"_s, u"18.93"_s, u"-99.77"_s};
+        QTest::newRow("one day") << QDate(1999, 12, 31) << QDate(2000, 1, 1)
+                                 << QStringList{u"22.25"_s, u"18.93"_s, u"26.98"_s};
+        QTest::newRow("28 days") << QDate(1980, 1, 1) << QDate(1980, 1, 29)
+                                 << QStringList{u"0.00"_s, u"-81.46"_s, u"97.91"_s};
     }
 
     void biorhythm()
@@ -391,7 +415,8 @@ private slots:
         QFETCH(QStringList, indices);
         panel->setCurrentIndex(2);
         draw(birth, query);
-        const QStringList expected{QStringLiteral("您的心情指数为：") + indices[0], QStringLiteral("您的智力指数为：") + indices[1],
+        const QStringList expected{QStringLiteral("您的心情指数为：") + indices[0],
+                                   QStringLiteral("您的智力指数为：") + indices[1],
                                    QStringLiteral("您的体质指数为：") + indices[2]};
         QCOMPARE(indexLabels(), expected);
         click("shengshuai");
@@ -428,7 +453,7 @@ private slots:
         QCOMPARE(boxes->take(), QStringList{fault});
         QCOMPARE(indexLabels(), drawn);
 
-        birth->setDate(QDate(1980, 1, 1));  // draws again, the same charts
+        birth->setDate(QDate(1980, 1, 1)); // draws again, the same charts
         query->setDate(QDate(1980, 1, 1).addDays(-birthAfterQuery));
         QCOMPARE(boxes->titles, QStringList{QStringLiteral(" 温馨提示")});
         QCOMPARE(boxes->take(), QStringList{fault});
@@ -461,7 +486,7 @@ private slots:
         draw(QDate(1980, 1, 1), QDate(2015, 1, 22));
         auto* chart = find<BiorhythmChart>("Picture1");
         QCOMPARE(chart->size(), twipsSize(7680, 3060, chart));
-        find<QTabWidget>("SSTab2")->setCurrentIndex(2);  // covered by another page, kept all the same
+        find<QTabWidget>("SSTab2")->setCurrentIndex(2); // covered by another page, kept all the same
         const QImage image = chart->grab().toImage();
         const QRectF area = chart->contentsRect();
         auto at = [&](double x, double y) {
@@ -473,9 +498,11 @@ private slots:
 
         // The cross: its centre and the four ends of its arms, off the curve.
         const double y9 = sine(9);
-        const std::pair<double, double> ends[] = {{0.0, 0.0}, {-0.18, 0.09}, {0.18, -0.09}, {-0.18, -0.09}, {0.18, 0.09}};
+        const std::pair<double, double> ends[] = {
+            {0.0, 0.0}, {-0.18, 0.09}, {0.18, -0.09}, {-0.18, -0.09}, {0.18, 0.09}};
         for (auto [dx, dy] : ends)
-            QVERIFY2(colourNear(image, at(9 + dx, y9 + dy), darkRed), qPrintable(QStringLiteral("cross %1 %2").arg(dx).arg(dy)));
+            QVERIFY2(colourNear(image, at(9 + dx, y9 + dy), darkRed),
+                     qPrintable(QStringLiteral("cross %1 %2").arg(dx).arg(dy)));
         QVERIFY(!colourNear(image, at(10, sine(10)), darkRed));
         QVERIFY(!colourNear(image, at(8, sine(8)), darkRed));
 

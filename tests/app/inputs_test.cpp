@@ -19,18 +19,42 @@ private slots:
         QTest::addColumn<QString>("after");
         QTest::addColumn<QString>("kept");
         QTest::addColumn<bool>("refused");
-        QTest::newRow("typed character") << "李" << "李明" << "李明" << false;
-        QTest::newRow("pasted latin text") << "" << "He" << "" << true;
-        QTest::newRow("pasted mixed text") << "李" << "李a明" << "李" << true;
-        QTest::newRow("pasted digits") << "" << "123" << "" << true;
-        QTest::newRow("long name cut") << "" << "欧阳玉洁" << "欧阳" << false;
-        QTest::newRow("third at the front") << "李明" << "玉李明" << "李明" << false;
-        QTest::newRow("third at the end") << "李明" << "李明玉" << "李明" << false;
-        QTest::newRow("replaced selection") << "李明" << "李玉" << "李玉" << false;
-        QTest::newRow("deleted") << "李明" << "李" << "李" << false;
-        QTest::newRow("astral characters count once") << "𠀀" << "𠀀𠀁" << "𠀀𠀁" << false;
-        QTest::newRow("astral third refused") << "𠀀𠀁" << "𠀀𠀂𠀁" << "𠀀𠀁" << false;
-        QTest::newRow("astral pair not split") << "𠀀" << "𠀁𠀀" << "𠀁𠀀" << false;
+        QTest::newRow("typed character") << "李"
+                                         << "李明"
+                                         << "李明" << false;
+        QTest::newRow("pasted latin text") << ""
+                                           << "He"
+                                           << "" << true;
+        QTest::newRow("pasted mixed text") << "李"
+                                           << "李a明"
+                                           << "李" << true;
+        QTest::newRow("pasted digits") << ""
+                                       << "123"
+                                       << "" << true;
+        QTest::newRow("long name cut") << ""
+                                       << "欧阳玉洁"
+                                       << "欧阳" << false;
+        QTest::newRow("third at the front") << "李明"
+                                            << "玉李明"
+                                            << "李明" << false;
+        QTest::newRow("third at the end") << "李明"
+                                          << "李明玉"
+                                          << "李明" << false;
+        QTest::newRow("replaced selection") << "李明"
+                                            << "李玉"
+                                            << "李玉" << false;
+        QTest::newRow("deleted") << "李明"
+                                 << "李"
+                                 << "李" << false;
+        QTest::newRow("astral characters count once") << "𠀀"
+                                                      << "𠀀𠀁"
+                                                      << "𠀀𠀁" << false;
+        QTest::newRow("astral third refused") << "𠀀𠀁"
+                                              << "𠀀𠀂𠀁"
+                                              << "𠀀𠀁" << false;
+        QTest::newRow("astral pair not split") << "𠀀"
+                                               << "𠀁𠀀"
+                                               << "𠀁𠀀" << false;
     }
 
     void nameBoxRule()
@@ -52,13 +76,27 @@ private slots:
         QTest::addColumn<QString>("after");
         QTest::addColumn<QString>("kept");
         QTest::addColumn<bool>("refused");
-        QTest::newRow("digit") << "19" << "199" << "199" << false;
-        QTest::newRow("letter") << "1990" << "1990k" << "1990" << true;
-        QTest::newRow("pasted words") << "" << "Hello World 123" << "" << true;
-        QTest::newRow("pasted number") << "" << "2000" << "2000" << false;
-        QTest::newRow("full-width digit") << "" << "１" << "" << true;
-        QTest::newRow("sign") << "5" << "-5" << "5" << true;
-        QTest::newRow("deleted") << "18" << "1" << "1" << false;
+        QTest::newRow("digit") << "19"
+                               << "199"
+                               << "199" << false;
+        QTest::newRow("letter") << "1990"
+                                << "1990k"
+                                << "1990" << true;
+        QTest::newRow("pasted words") << ""
+                                      << "Hello World 123"
+                                      << "" << true;
+        QTest::newRow("pasted number") << ""
+                                       << "2000"
+                                       << "2000" << false;
+        QTest::newRow("full-width digit") << ""
+                                          << "１"
+                                          << "" << true;
+        QTest::newRow("sign") << "5"
+                              << "-5"
+                              << "5" << true;
+        QTest::newRow("deleted") << "18"
+                                 << "1"
+                                 << "1" << false;
     }
 
     void dateListRule()

@@ -28,8 +28,7 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private:
-    template <typename T>
-    static T* child(QWidget* w, const char* name)
+    template <typename T> static T* child(QWidget* w, const char* name)
     {
         T* c = w->findChild<T*>(QString::fromLatin1(name));
         if (!c)
@@ -125,28 +124,31 @@ private slots:
         // The driver's checks in their order.
         QTest::newRow("empty panel") << QString() << QString() << QString() << QString() << QStringList()
                                      << QStringLiteral("姓不能为空！");
-        QTest::newRow("no given name") << QStringLiteral("李") << QString() << QStringLiteral("Option1") << QStringLiteral("Option13") << ok
-                                       << QStringLiteral("名不能为空！");
-        QTest::newRow("no sex") << QStringLiteral("李") << QStringLiteral("明") << QString() << QStringLiteral("Option13") << ok
-                                << QStringLiteral("请选择性别！");
-        QTest::newRow("year 2051") << QStringLiteral("李") << QStringLiteral("明") << QStringLiteral("Option1") << QStringLiteral("Option13")
+        QTest::newRow("no given name") << QStringLiteral("李") << QString() << QStringLiteral("Option1")
+                                       << QStringLiteral("Option13") << ok << QStringLiteral("名不能为空！");
+        QTest::newRow("no sex") << QStringLiteral("李") << QStringLiteral("明") << QString()
+                                << QStringLiteral("Option13") << ok << QStringLiteral("请选择性别！");
+        QTest::newRow("year 2051") << QStringLiteral("李") << QStringLiteral("明") << QStringLiteral("Option1")
+                                   << QStringLiteral("Option13")
                                    << QStringList{QStringLiteral("2051"), QStringLiteral("5"), QStringLiteral("17"),
                                                   QStringLiteral("8")}
                                    << QStringLiteral("年不能为空，且应在1901至2050之间！");
-        QTest::newRow("31 April") << QStringLiteral("李") << QStringLiteral("明") << QStringLiteral("Option1") << QStringLiteral("Option13")
+        QTest::newRow("31 April") << QStringLiteral("李") << QStringLiteral("明") << QStringLiteral("Option1")
+                                  << QStringLiteral("Option13")
                                   << QStringList{QStringLiteral("1990"), QStringLiteral("4"), QStringLiteral("31"),
                                                  QStringLiteral("8")}
                                   << QStringLiteral("4月只有30天！");
-        QTest::newRow("hour 24") << QStringLiteral("李") << QStringLiteral("明") << QStringLiteral("Option1") << QStringLiteral("Option13")
+        QTest::newRow("hour 24") << QStringLiteral("李") << QStringLiteral("明") << QStringLiteral("Option1")
+                                 << QStringLiteral("Option13")
                                  << QStringList{QStringLiteral("1990"), QStringLiteral("5"), QStringLiteral("17"),
                                                 QStringLiteral("24")}
                                  << QStringLiteral("时不能为空，且应在0至23之间！");
-        QTest::newRow("no calendar") << QStringLiteral("李") << QStringLiteral("明") << QStringLiteral("Option1") << QString() << ok
-                                     << QStringLiteral("您输入的是公历、农历？请选择！");
-        QTest::newRow("lunar day 30 of 29") << QStringLiteral("李") << QStringLiteral("明") << QStringLiteral("Option1") << QStringLiteral("Option18")
-                                            << QStringList{QStringLiteral("1990"), QStringLiteral("1"),
-                                                           QStringLiteral("30"), QStringLiteral("1")}
-                                            << QStringLiteral("请核对万年历，您输入的农历日期有误！");
+        QTest::newRow("no calendar") << QStringLiteral("李") << QStringLiteral("明") << QStringLiteral("Option1")
+                                     << QString() << ok << QStringLiteral("您输入的是公历、农历？请选择！");
+        QTest::newRow("lunar day 30 of 29")
+            << QStringLiteral("李") << QStringLiteral("明") << QStringLiteral("Option1") << QStringLiteral("Option18")
+            << QStringList{QStringLiteral("1990"), QStringLiteral("1"), QStringLiteral("30"), QStringLiteral("1")}
+            << QStringLiteral("请核对万年历，您输入的农历日期有误！");
     }
 
     void checks()
@@ -327,7 +329,7 @@ private slots:
 
         // A two-character surname with a one-character given name, the report still open.
         fillNameTest(w, QStringLiteral("欧阳"), QStringLiteral("玉"), "Option2", "Option13",
-                 {QStringLiteral("2000"), QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("0")});
+                     {QStringLiteral("2000"), QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("0")});
         press(child<QWidget>(&w, "pmzb"));
         QCOMPARE(w.reportWindow(), first);
         QCOMPARE(first->loadedFlags(), (std::array<bool, 3>{false, false, false}));
@@ -357,16 +359,17 @@ private slots:
                                          << QStringList{QStringLiteral("1990"), QStringLiteral("5"),
                                                         QStringLiteral("17"), QStringLiteral("18")}
                                          << false
-                                         << QStringLiteral("/bestnametwo.asp?cm=8&youname1=%CD%F5&sex=%C4%D0&nx=%B9%AB%C0%FA"
-                                                           "&nian=1990&yue=5&ri=17&hh=18&ns=2&zd=0&ji=yes&bj=yes&xiong=yes&xn=4"
-                                                           "&zf=80&btnAdd=%B5%BD%CF%C2%D2%BB%B2%BD");
-        QTest::newRow("lunar 1990-4-23 single") << QStringLiteral("Option23")
-                                                << QStringList{QStringLiteral("1990"), QStringLiteral("4"),
-                                                               QStringLiteral("23"), QStringLiteral("18")}
-                                                << true
-                                                << QStringLiteral("/bestnametwo.asp?cm=8&youname1=%CD%F5&sex=%C4%D0&nx=%B9%AB%C0%FA"
-                                                                  "&nian=1990&yue=5&ri=17&hh=18&ns=1&zd=0&ji=yes&bj=yes&xiong=yes"
-                                                                  "&xn=4&zf=80&btnAdd=%B5%BD%CF%C2%D2%BB%B2%BD");
+                                         << QStringLiteral(
+                                                "/bestnametwo.asp?cm=8&youname1=%CD%F5&sex=%C4%D0&nx=%B9%AB%C0%FA"
+                                                "&nian=1990&yue=5&ri=17&hh=18&ns=2&zd=0&ji=yes&bj=yes&xiong=yes&xn=4"
+                                                "&zf=80&btnAdd=%B5%BD%CF%C2%D2%BB%B2%BD");
+        QTest::newRow("lunar 1990-4-23 single")
+            << QStringLiteral("Option23")
+            << QStringList{QStringLiteral("1990"), QStringLiteral("4"), QStringLiteral("23"), QStringLiteral("18")}
+            << true
+            << QStringLiteral("/bestnametwo.asp?cm=8&youname1=%CD%F5&sex=%C4%D0&nx=%B9%AB%C0%FA"
+                              "&nian=1990&yue=5&ri=17&hh=18&ns=1&zd=0&ji=yes&bj=yes&xiong=yes"
+                              "&xn=4&zf=80&btnAdd=%B5%BD%CF%C2%D2%BB%B2%BD");
     }
 
     void namingRequest()
@@ -381,8 +384,8 @@ private slots:
         if (single)
             choose(w, "Option27");
         press(child<QWidget>(&w, "yingxy"));
-        QCOMPARE(boxes.take(),
-                 QStringList{QStringLiteral("此命五行缺木；日主天干为水；必须有木助，但忌火太多。请您稍后参考此资料取名！")});
+        QCOMPARE(boxes.take(), QStringList{QStringLiteral(
+                                   "此命五行缺木；日主天干为水；必须有木助，但忌火太多。请您稍后参考此资料取名！")});
         QCOMPARE(w.yxy_str, QStringLiteral("http://127.0.0.1:9") + query);
         yxyIndexForm* result = namingResultWindow();
         QVERIFY(result);

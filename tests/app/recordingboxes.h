@@ -29,5 +29,5 @@ public:
     }
 
     QStringList tips, warnings;
-    QStringList titles;  // titles of the titled boxes, in order
+    QStringList titles; // titles of the titled boxes, in order
 };

@@ -50,7 +50,7 @@ class SitePagesTest : public QObject {
         const QString dir = qEnvironmentVariable("XINGMING_SCREENSHOT_DIR");
         if (dir.isEmpty())
             return;
-        QTest::qWait(800);  // let the page paint
+        QTest::qWait(800); // let the page paint
         const QPixmap shot = window->screen()->grabWindow(window->winId());
         QVERIFY(shot.save(dir + QLatin1Char('/') + QString::fromLatin1(name) + QStringLiteral(".png")));
     }

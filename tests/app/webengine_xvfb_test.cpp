@@ -46,7 +46,8 @@ public:
                         ++hits[QString::fromUtf8(QByteArray::fromPercentEncoding(target))];
                     const QByteArray body = "<html><body><h1>page</h1></body></html>";
                     s->write("HTTP/1.1 200 OK\r\nContent-Type: text/html; charset=utf-8\r\nConnection: close\r\n"
-                             "Content-Length: " + QByteArray::number(body.size()) + "\r\n\r\n" + body);
+                             "Content-Length: " +
+                             QByteArray::number(body.size()) + "\r\n\r\n" + body);
                     s->disconnectFromHost();
                     m_buffers.remove(s);
                 });
@@ -137,9 +138,8 @@ private slots:
         w.yingxyClick();
         QCOMPARE(namingResultWindow(), result);
         QTRY_VERIFY_WITH_TIMEOUT(!result->pane()->coverVisible(), 20000);
-        QTRY_VERIFY_WITH_TIMEOUT(web(result->pane())->url().toString(QUrl::FullyEncoded).contains(
-                                     QStringLiteral("hh=9&")),
-                                 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            web(result->pane())->url().toString(QUrl::FullyEncoded).contains(QStringLiteral("hh=9&")), 20000);
         int naming = 0;
         for (auto it = m_server->hits.cbegin(); it != m_server->hits.cend(); ++it)
             naming += it.key().startsWith(QStringLiteral("/bestnametwo.asp")) ? it.value() : 0;

@@ -7,7 +7,10 @@
 #include <string>
 
 namespace xingming::calendar {
-void PrintTo(const BirthDate& b, std::ostream* os) { *os << b.year << "/" << b.month << "/" << b.day << " " << b.hour; }
+void PrintTo(const BirthDate& b, std::ostream* os)
+{
+    *os << b.year << "/" << b.month << "/" << b.day << " " << b.hour;
+}
 } // namespace xingming::calendar
 
 namespace {
@@ -16,13 +19,32 @@ using namespace xingming::calendar;
 
 TEST(FieldValue, LeadingDecimalNumber)
 {
-    const struct { const char* text; double value; } rows[] = {
-        {"12", 12},        {"abc", 0},  {"", 0},     {"1e9", 1},  {"09", 9},   {"-5", -5},   {"+7", 7},
-        {"12.5x", 12.5},   {"12.", 12}, {".5", 0.5}, {"-.5", -0.5}, {" 12", 0}, {"-", 0},    {"+.", 0},
-        {"0x10", 0},       {"1,5", 1},  {"２", 0},   {"1990年", 1990},
+    const struct {
+        const char* text;
+        double value;
+    } rows[] = {
+        {"12", 12},
+        {"abc", 0},
+        {"", 0},
+        {"1e9", 1},
+        {"09", 9},
+        {"-5", -5},
+        {"+7", 7},
+        {"12.5x", 12.5},
+        {"12.", 12},
+        {".5", 0.5},
+        {"-.5", -0.5},
+        {" 12", 0},
+        {"-", 0},
+        {"+.", 0},
+        {"0x10", 0},
+        {"1,5", 1},
+        {"２", 0},
+        {"1990年", 1990},
         {"12345678901234567890", 12345678901234567890.0},
     };
-    for (const auto& r : rows) EXPECT_EQ(fieldValue(r.text), r.value) << r.text;
+    for (const auto& r : rows)
+        EXPECT_EQ(fieldValue(r.text), r.value) << r.text;
     // Far beyond double: a huge value, no overflow.
     EXPECT_TRUE(std::isinf(fieldValue(std::string(400, '9'))));
     EXPECT_EQ(fieldValue("0." + std::string(400, '0') + "1"), 0);
@@ -80,7 +102,8 @@ const CheckRow kCheckRows[] = {
 
 TEST(CheckDateFields, MessagesInOrder)
 {
-    for (const CheckRow& r : kCheckRows) EXPECT_EQ(checkDateFields(r.fields, r.kind), r.message) << r.key;
+    for (const CheckRow& r : kCheckRows)
+        EXPECT_EQ(checkDateFields(r.fields, r.kind), r.message) << r.key;
 }
 
 struct ResolveRow {
@@ -108,7 +131,8 @@ const ResolveRow kResolveRows[] = {
 
 TEST(ResolveBirthDate, LunarDatesBecomeSolar)
 {
-    for (const ResolveRow& r : kResolveRows) EXPECT_EQ(resolveBirthDate(r.fields, r.kind), r.birth) << r.key;
+    for (const ResolveRow& r : kResolveRows)
+        EXPECT_EQ(resolveBirthDate(r.fields, r.kind), r.birth) << r.key;
     EXPECT_EQ(kLunarDateError, "请核对万年历，您输入的农历日期有误！");
 }
 

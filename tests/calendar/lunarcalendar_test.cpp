@@ -11,10 +11,10 @@ using namespace xingming::calendar;
 using namespace std::chrono;
 
 struct SolarRow {
-    const char* key;        // the solar date, ISO
-    const char* dateText;   // as handed to SolarToLunar
-    const char* lunar;      // mode 1
-    const char* month;      // mode 2
+    const char* key;      // the solar date, ISO
+    const char* dateText; // as handed to SolarToLunar
+    const char* lunar;    // mode 1
+    const char* month;    // mode 2
 };
 
 // Expected values: the worked examples of the lunar table (17 May 1990, the first days
@@ -58,16 +58,20 @@ TEST(SolarToLunar, RefusesWhatIsNoDateOfTheRange)
 {
     // Not "M-D-YYYY", no real date, or outside 1900..2100 (the table's entry for 1899
     // serves only the days of 1900 before the new year).
-    for (const char* text : {"", "abc", "5/17/1990", "1990-5-17", "5-17-90", "5-17-19900", " 5-17-1990",
-                             "5-17-1990 ", "+5-17-1990", "5--17-1990", "123-1-1990", "5-17-1990x", "13-1-1990",
-                             "0-1-1990", "1-0-1990", "2-30-1990", "2-29-1900", "4-31-2001", "12-31-1899",
-                             "1-1-2101", "5-17-\xff\xfe\xfd\xfc"}) {
+    for (const char* text : {"",           "abc",        "5/17/1990",
+                             "1990-5-17",  "5-17-90",    "5-17-19900",
+                             " 5-17-1990", "5-17-1990 ", "+5-17-1990",
+                             "5--17-1990", "123-1-1990", "5-17-1990x",
+                             "13-1-1990",  "0-1-1990",   "1-0-1990",
+                             "2-30-1990",  "2-29-1900",  "4-31-2001",
+                             "12-31-1899", "1-1-2101",   "5-17-\xff\xfe\xfd\xfc"}) {
         SCOPED_TRACE(text);
         EXPECT_EQ(SolarToLunar(text, 1), "");
         EXPECT_EQ(SolarToLunar(text, 2), "");
     }
     EXPECT_EQ(SolarToLunar("2-29-2000", 2), "1");
-    for (const int mode : {0, 3, -1, INT_MAX}) EXPECT_EQ(SolarToLunar("5-17-1990", mode), "") << mode;
+    for (const int mode : {0, 3, -1, INT_MAX})
+        EXPECT_EQ(SolarToLunar("5-17-1990", mode), "") << mode;
 }
 
 struct LunarRow {
@@ -132,8 +136,8 @@ TEST(LunarTable, EntriesAndTheirWorkingForm)
 
     EXPECT_EQ(ExpandLunarEntry("4AF057F"), "010010101111050127");
     EXPECT_EQ(ExpandLunarEntry("4af057f"), "010010101111050127");
-    EXPECT_EQ(ExpandLunarEntry("4AF0B83"), "0100101011110B0131");  // leap month after month 11
-    EXPECT_EQ(ExpandLunarEntry("B270ACA"), "1011001001110A0202");  // after month 10, new year 2 February
+    EXPECT_EQ(ExpandLunarEntry("4AF0B83"), "0100101011110B0131"); // leap month after month 11
+    EXPECT_EQ(ExpandLunarEntry("B270ACA"), "1011001001110A0202"); // after month 10, new year 2 February
     for (const char* bad : {"", "4AF057", "4AF057FF", "4AG057F", "4AF0 7F", "4AF2057", "4AF0D7F", "4AF0500", "4AF05E6",
                             "4AF05FF", "4AF05-1"}) {
         SCOPED_TRACE(bad);
@@ -153,7 +157,8 @@ TEST(LunarTable, MonthsOfEveryYearReachTheNextNewYear)
         int days = 0;
         for (int month = 1; month <= 12; ++month) {
             for (const bool leap : {false, true}) {
-                if (!lunarToSolarDate(year, month, 1, leap)) continue;
+                if (!lunarToSolarDate(year, month, 1, leap))
+                    continue;
                 days += lunarToSolarDate(year, month, 30, leap) ? 30 : 29;
             }
         }
@@ -163,8 +168,8 @@ TEST(LunarTable, MonthsOfEveryYearReachTheNextNewYear)
 
 std::string iso(year_month_day d)
 {
-    return std::to_string(int(d.year())) + "-" + std::to_string(unsigned(d.month())) + "-"
-           + std::to_string(unsigned(d.day()));
+    return std::to_string(int(d.year())) + "-" + std::to_string(unsigned(d.month())) + "-" +
+           std::to_string(unsigned(d.day()));
 }
 
 // Every solar day 1900..2100 has a lunar date, LunarToSolar gives the day back, and
@@ -178,17 +183,16 @@ TEST(LunarCalendar, EveryDayOf1900To2100)
         const auto lunar = solarToLunarDate(solar);
         ASSERT_TRUE(lunar) << iso(solar);
         ASSERT_EQ(LunarToSolar(lunar->year, lunar->month, lunar->day, lunar->leap),
-                  std::to_string(int(solar.year())) + "/" + std::to_string(unsigned(solar.month())) + "/"
-                      + std::to_string(unsigned(solar.day())));
+                  std::to_string(int(solar.year())) + "/" + std::to_string(unsigned(solar.month())) + "/" +
+                      std::to_string(unsigned(solar.day())));
         if (previous) {
             const LunarDate& p = *previous;
-            const bool sameMonth = lunar->year == p.year && lunar->month == p.month && lunar->leap == p.leap
-                                   && lunar->day == p.day + 1;
-            const bool nextMonth = lunar->day == 1 && p.day >= 29
-                                   && ((lunar->year == p.year && lunar->month == p.month && lunar->leap && !p.leap)
-                                       || (lunar->year == p.year && lunar->month == p.month + 1 && !lunar->leap)
-                                       || (lunar->year == p.year + 1 && lunar->month == 1 && p.month == 12
-                                           && !lunar->leap));
+            const bool sameMonth =
+                lunar->year == p.year && lunar->month == p.month && lunar->leap == p.leap && lunar->day == p.day + 1;
+            const bool nextMonth = lunar->day == 1 && p.day >= 29 &&
+                                   ((lunar->year == p.year && lunar->month == p.month && lunar->leap && !p.leap) ||
+                                    (lunar->year == p.year && lunar->month == p.month + 1 && !lunar->leap) ||
+                                    (lunar->year == p.year + 1 && lunar->month == 1 && p.month == 12 && !lunar->leap));
             ASSERT_TRUE(sameMonth || nextMonth) << iso(solar);
         }
         previous = lunar;
@@ -197,7 +201,7 @@ TEST(LunarCalendar, EveryDayOf1900To2100)
 
 TEST(LunarCalendar, DisplayTextOfOddDates)
 {
-    EXPECT_EQ(lunarDateText({INT_MIN, 1, 1, false}), "壬子(鼠)年正月初一");  // no overflow in the year label
+    EXPECT_EQ(lunarDateText({INT_MIN, 1, 1, false}), "壬子(鼠)年正月初一"); // no overflow in the year label
     EXPECT_EQ(lunarDateText({1990, 13, 1, false}), "");
     EXPECT_EQ(lunarDateText({1990, 1, 31, false}), "");
     EXPECT_EQ(lunarDateText({1990, 0, 0, false}), "");

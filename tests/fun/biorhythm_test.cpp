@@ -28,7 +28,12 @@ TEST(Biorhythm, Readings)
         int d[3];
         const char* index[3];
     } rows[] = {
-        {"1980-01-01 to 2015-01-22", day(1980, 1, 1), day(2015, 1, 22), 12805, {9, 1, 17}, {"90.10", "18.93", "-99.77"}},
+        {"1980-01-01 to 2015-01-22",
+         day(1980, 1, 1),
+         day(2015, 1, 22),
+         12805,
+         {9, 1, 17},
+         {"90.10", "18.93", "-99.77"}},
         {"one day", day(1999, 12, 31), day(2000, 1, 1), 1, {1, 1, 1}, {"22.25", "18.93", "26.98"}},
         {"28 days", day(2000, 2, 1), day(2000, 2, 29), 28, {0, 28, 5}, {"0.00", "-81.46", "97.91"}},
         {"emotional trough", day(1999, 12, 31), day(2000, 2, 18), 49, {21, 16, 3}, {"-100.00", "9.51", "73.08"}},
@@ -71,7 +76,7 @@ TEST(Biorhythm, QueryOnOrBeforeBirthIsRefusedByTrigger)
 TEST(Biorhythm, IndexFormat)
 {
     EXPECT_EQ(formatIndex(90.0969), "90.10");
-    EXPECT_EQ(formatIndex(-0.001), "0.00");  // no "-0.00"
+    EXPECT_EQ(formatIndex(-0.001), "0.00"); // no "-0.00"
     EXPECT_EQ(formatIndex(-100.0), "-100.00");
 }
 
@@ -80,7 +85,7 @@ TEST(Biorhythm, ChartGeometry)
 {
     const struct {
         Cycle cycle;
-        int ticks;  // 0, 2, ... up to the last tick loop bound
+        int ticks; // 0, 2, ... up to the last tick loop bound
         const char* lastTick;
     } rows[] = {{Cycle::Emotional, 15, " 28"}, {Cycle::Intellectual, 18, " 34"}, {Cycle::Physical, 13, " 24"}};
     for (const auto& r : rows) {

@@ -124,13 +124,13 @@ TEST(ChildSex, StartButtonNeedsTheFourLists)
 {
     EXPECT_FALSE(cobEan(ChildSexForm{}));
     ChildSexForm f = ageForm("24", "26", "3");
-    EXPECT_TRUE(cobEan(f));  // birth months unchosen do not matter
+    EXPECT_TRUE(cobEan(f)); // birth months unchosen do not matter
     f.CobNL3 = std::string(kUnchosen);
-    EXPECT_FALSE(cobEan(f));  // the conception year counts even in age mode
+    EXPECT_FALSE(cobEan(f)); // the conception year counts even in age mode
     f.CobNL3 = "abc";
-    EXPECT_TRUE(cobEan(f));  // any typed text counts as chosen
+    EXPECT_TRUE(cobEan(f)); // any typed text counts as chosen
     f.CobNL4 = "请选择 ";
-    EXPECT_TRUE(cobEan(f));  // the comparison is exact
+    EXPECT_TRUE(cobEan(f)); // the comparison is exact
 }
 
 } // namespace

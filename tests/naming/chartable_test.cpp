@@ -21,8 +21,8 @@ struct Sample {
 
 // Sample lookups the table must reproduce (published with the table) and its edge cases.
 const Sample kSamples[] = {
-    {"一", 1, 1, "土"},    {"人", 5, 2, "金"},    {"丁", 12, 2, "火"},    {"王", 147, 4, "土"},
-    {"吴", 556, 7, "木"},  {"李", 651, 7, "火"},  {"周", 780, 8, "金"},   {"明", 931, 8, "水"},
+    {"一", 1, 1, "土"},     {"人", 5, 2, "金"},     {"丁", 12, 2, "火"},    {"王", 147, 4, "土"},
+    {"吴", 556, 7, "木"},   {"李", 651, 7, "火"},   {"周", 780, 8, "金"},   {"明", 931, 8, "水"},
     {"芳", 1717, 10, "木"}, {"张", 2656, 11, "火"}, {"伟", 2710, 11, "土"}, {"黄", 3340, 12, "土"},
     {"杨", 3675, 13, "木"}, {"华", 4347, 14, "水"}, {"赵", 4521, 14, "火"}, {"刘", 5025, 15, "火"},
     {"陈", 5488, 16, "火"}, {"骉", 7059, 30, "水"}, {"滢", 6173, 18, "水"}, {"恋", 6869, 23, "?"},
@@ -73,8 +73,8 @@ TEST(CharTable, TextsHaveTheirSizeAndTotals)
 
 TEST(CharTable, UnknownElementCharactersAreTheListedOnes)
 {
-    const std::u32string listed = decodeUtf8(
-        "垚玥燊鐘恋鳞轳鹭栾猡体镳黪髑颥欑鹪椤蓦蘧癯禳娈缨螭鞑攫闼镈谶矗羁叆鬣酃摞厅鑶鲿蹿观鲚髋酆鹱蛮蘼");
+    const std::u32string listed =
+        decodeUtf8("垚玥燊鐘恋鳞轳鹭栾猡体镳黪髑颥欑鹪椤蓦蘧癯禳娈缨螭鞑攫闼镈谶矗羁叆鬣酃摞厅鑶鲿蹿观鲚髋酆鹱蛮蘼");
     std::u32string found;
     for (int pos = 1; pos <= kCharTableSize; ++pos) {
         if (elementAt(pos) == Element::Unknown)
@@ -87,12 +87,14 @@ TEST(CharTable, RunsAreContiguousWithTheirFirstCharacters)
 {
     // Sizes and first characters of the stroke runs.
     const std::map<int, std::pair<int, std::string>> runs{
-        {1, {2, "一乙"}},    {2, {14, "匕刀人"}}, {3, {50, "才叉亍"}}, {4, {90, "仇乏戈"}}, {5, {126, "册叱斥"}},
-        {6, {172, "臣丞舛"}}, {7, {267, "扱岔吵"}}, {8, {387, "侘昌抄"}}, {9, {482, "肖臿查"}}, {10, {575, "剥财睬"}},
-        {11, {580, "偲彩参"}}, {12, {635, "钯钣钸"}}, {13, {613, "铋钵钹"}}, {14, {595, "铵艑綵"}}, {15, {557, "锕钡惭"}},
-        {16, {471, "蒙锛餐"}}, {17, {362, "锿嚓擦"}}, {18, {267, "萧翱鏊"}}, {19, {228, "薆摆爆"}}, {20, {176, "宝阐郸"}},
-        {21, {120, "缠踌跻"}}, {22, {97, "颤龊籴"}}, {23, {62, "雠蛎恋"}}, {24, {48, "螭鞑癫"}}, {25, {34, "叆纛揽"}},
-        {26, {16, "逦郦驴"}}, {27, {14, "谠缆鸬"}}, {28, {10, "魑轹跞"}}, {29, {3, "骊躏鹳"}}, {30, {6, "鹂鲡鸾"}},
+        {1, {2, "一乙"}},      {2, {14, "匕刀人"}},   {3, {50, "才叉亍"}},   {4, {90, "仇乏戈"}},
+        {5, {126, "册叱斥"}},  {6, {172, "臣丞舛"}},  {7, {267, "扱岔吵"}},  {8, {387, "侘昌抄"}},
+        {9, {482, "肖臿查"}},  {10, {575, "剥财睬"}}, {11, {580, "偲彩参"}}, {12, {635, "钯钣钸"}},
+        {13, {613, "铋钵钹"}}, {14, {595, "铵艑綵"}}, {15, {557, "锕钡惭"}}, {16, {471, "蒙锛餐"}},
+        {17, {362, "锿嚓擦"}}, {18, {267, "萧翱鏊"}}, {19, {228, "薆摆爆"}}, {20, {176, "宝阐郸"}},
+        {21, {120, "缠踌跻"}}, {22, {97, "颤龊籴"}},  {23, {62, "雠蛎恋"}},  {24, {48, "螭鞑癫"}},
+        {25, {34, "叆纛揽"}},  {26, {16, "逦郦驴"}},  {27, {14, "谠缆鸬"}},  {28, {10, "魑轹跞"}},
+        {29, {3, "骊躏鹳"}},   {30, {6, "鹂鲡鸾"}},
     };
     int next = 1;
     for (const StrokeRun& run : kStrokeRuns) {
@@ -149,8 +151,8 @@ TEST(Utf8, CharactersAreCodePoints)
     EXPECT_EQ(splitCharacters("欧阳修", 2), (std::vector<std::string>{"欧", "阳"}));
     EXPECT_EQ(splitCharacters("a\xff", 2), (std::vector<std::string>{"a", "\xEF\xBF\xBD"}));
     EXPECT_EQ(decodeUtf8("\xE6\x9D"), (std::u32string{kReplacementChar, kReplacementChar}));
-    EXPECT_EQ(decodeUtf8("\xC0\x80"), (std::u32string{kReplacementChar, kReplacementChar}));  // overlong
-    EXPECT_EQ(decodeUtf8("\xED\xA0\x80").size(), 3u);                                           // surrogate
+    EXPECT_EQ(decodeUtf8("\xC0\x80"), (std::u32string{kReplacementChar, kReplacementChar})); // overlong
+    EXPECT_EQ(decodeUtf8("\xED\xA0\x80").size(), 3u);                                        // surrogate
     EXPECT_EQ(encodeUtf8(U'李'), "李");
     EXPECT_EQ(encodeUtf8(0x110000), "\xEF\xBF\xBD");
 }

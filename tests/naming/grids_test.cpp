@@ -50,7 +50,7 @@ TEST(Grids, Digits)
 struct GridCase {
     const char* name;
     NameStrokes strokes;
-    Grids want;  // tg rg dG wg zg
+    Grids want; // tg rg dG wg zg
 };
 
 TEST(Grids, Formulas)

@@ -105,17 +105,19 @@ void PropertyBagTest::parseFaults_data()
     QTest::newRow("no value") << QStringLiteral("Style =") << QStringLiteral("line 1: missing value");
     QTest::newRow("unterminated text") << QStringLiteral("Style = 1\nCaption = \"abc")
                                        << QStringLiteral("line 2: unterminated text");
-    QTest::newRow("escaped closing quote only") << QStringLiteral("Caption = \"abc\\\"")
-                                                << QStringLiteral("line 1: unterminated text");
-    QTest::newRow("text after the quote") << QStringLiteral("Caption = \"a\" b")
-                                          << QStringLiteral("line 1: characters after the closing quote");
-    QTest::newRow("unknown escape") << QStringLiteral("Caption = \"\\q\"") << QStringLiteral("line 1: unknown escape \\q");
-    QTest::newRow("short colour") << QStringLiteral("BackColor = #12345") << QStringLiteral("line 1: bad colour #12345");
+    QTest::newRow("escaped closing quote only")
+        << QStringLiteral("Caption = \"abc\\\"") << QStringLiteral("line 1: unterminated text");
+    QTest::newRow("text after the quote")
+        << QStringLiteral("Caption = \"a\" b") << QStringLiteral("line 1: characters after the closing quote");
+    QTest::newRow("unknown escape") << QStringLiteral("Caption = \"\\q\"")
+                                    << QStringLiteral("line 1: unknown escape \\q");
+    QTest::newRow("short colour") << QStringLiteral("BackColor = #12345")
+                                  << QStringLiteral("line 1: bad colour #12345");
     QTest::newRow("number too big") << QStringLiteral("\n\nIconSize = 99999999999")
                                     << QStringLiteral("line 3: bad value 99999999999");
     QTest::newRow("word") << QStringLiteral("Value = yes") << QStringLiteral("line 1: bad value yes");
-    QTest::newRow("duplicate key in another case") << QStringLiteral("Style = 1\nstyle = 2")
-                                                   << QStringLiteral("line 2: duplicate key style");
+    QTest::newRow("duplicate key in another case")
+        << QStringLiteral("Style = 1\nstyle = 2") << QStringLiteral("line 2: duplicate key style");
     QTest::newRow("broken picture") << QStringLiteral("Icon = png:@@@@") << QStringLiteral("line 1: bad picture data");
 }
 

@@ -18,7 +18,7 @@ using xingming::widgets::isToolTip;
 
 namespace {
 
-const char16_t* const kStyleNames[] = {u"立体", u"平面", u"平面描边", u"面板", u"悬停框", u"圆角",
+const char16_t* const kStyleNames[] = {u"立体",     u"平面", u"平面描边", u"面板",     u"悬停框", u"圆角",
                                        u"系统主题", u"渐变", u"柔和圆角", u"斜面圆角", u"玻璃"};
 const char16_t* const kStateNames[] = {u"正常", u"热", u"按下", u"禁用"};
 
@@ -73,7 +73,8 @@ QLabel* heading(const QString& text, QWidget* parent)
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QFont::insertSubstitutions(QStringLiteral("宋体"), {QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans CJK SC")});
+    QFont::insertSubstitutions(QStringLiteral("宋体"),
+                               {QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans CJK SC")});
     QFont song(QStringLiteral("宋体"));
     song.setPointSize(9);
     app.setFont(song);
@@ -98,7 +99,8 @@ int main(int argc, char** argv)
     }
     grid->setColumnMinimumWidth(5, 16);
     for (int style = 0; style < 11; ++style) {
-        auto* label = new QLabel(QString::number(style) + QStringLiteral("  ") + QString::fromUtf16(kStyleNames[style]), &window);
+        auto* label =
+            new QLabel(QString::number(style) + QStringLiteral("  ") + QString::fromUtf16(kStyleNames[style]), &window);
         grid->addWidget(label, 2 + style, 0);
         for (int state = 0; state < 4; ++state) {
             grid->addWidget(makeButton(&window, style, state, false), 2 + style, 1 + state);
