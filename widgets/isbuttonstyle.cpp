@@ -181,71 +181,22 @@ struct RoundedLook {
 
 // The fixed palette: dark blue border, light face, orange rims when hot, blue rims when
 // focused, a darker face when pressed, grey when disabled.
-constexpr RoundedLook kRoundedNormal{qRgb(0, 60, 116),
-                                     qRgb(122, 149, 168),
-                                     qRgb(255, 255, 255),
-                                     qRgb(236, 235, 230),
-                                     qRgb(255, 255, 255),
-                                     qRgb(214, 208, 197),
-                                     false,
-                                     0,
-                                     0,
-                                     0,
-                                     0,
-                                     0,
-                                     0};
-constexpr RoundedLook kRoundedHot{qRgb(0, 60, 116),
-                                  qRgb(122, 149, 168),
-                                  qRgb(255, 255, 255),
-                                  qRgb(236, 235, 230),
-                                  qRgb(255, 255, 255),
-                                  qRgb(214, 208, 197),
-                                  true,
-                                  qRgb(255, 240, 207),
-                                  qRgb(229, 151, 0),
-                                  qRgb(248, 179, 48),
-                                  qRgb(253, 216, 137),
-                                  qRgb(248, 179, 48),
-                                  qRgb(250, 199, 88)};
-constexpr RoundedLook kRoundedFocus{qRgb(0, 60, 116),
-                                    qRgb(122, 149, 168),
-                                    qRgb(255, 255, 255),
-                                    qRgb(236, 235, 230),
-                                    qRgb(255, 255, 255),
-                                    qRgb(214, 208, 197),
-                                    true,
-                                    qRgb(206, 231, 255),
-                                    qRgb(105, 130, 238),
-                                    qRgb(137, 173, 228),
-                                    qRgb(188, 212, 246),
-                                    qRgb(137, 173, 228),
-                                    qRgb(164, 194, 240)};
-constexpr RoundedLook kRoundedPressed{qRgb(0, 60, 116),
-                                      qRgb(122, 149, 168),
-                                      qRgb(226, 225, 218),
-                                      qRgb(242, 241, 236),
-                                      qRgb(209, 204, 193),
-                                      qRgb(242, 241, 236),
-                                      false,
-                                      0,
-                                      0,
-                                      0,
-                                      0,
-                                      0,
-                                      0};
-constexpr RoundedLook kRoundedDisabled{qRgb(201, 199, 186),
-                                       qRgb(216, 213, 199),
-                                       qRgb(245, 244, 234),
-                                       qRgb(245, 244, 234),
-                                       qRgb(245, 244, 234),
-                                       qRgb(245, 244, 234),
-                                       false,
-                                       0,
-                                       0,
-                                       0,
-                                       0,
-                                       0,
-                                       0};
+// clang-format off
+constexpr RoundedLook kRoundedNormal{qRgb(0, 60, 116), qRgb(122, 149, 168), qRgb(255, 255, 255), qRgb(236, 235, 230),
+                                     qRgb(255, 255, 255), qRgb(214, 208, 197), false, 0, 0, 0, 0, 0, 0};
+constexpr RoundedLook kRoundedHot{qRgb(0, 60, 116), qRgb(122, 149, 168), qRgb(255, 255, 255), qRgb(236, 235, 230),
+                                  qRgb(255, 255, 255), qRgb(214, 208, 197), true,
+                                  qRgb(255, 240, 207), qRgb(229, 151, 0), qRgb(248, 179, 48),
+                                  qRgb(253, 216, 137), qRgb(248, 179, 48), qRgb(250, 199, 88)};
+constexpr RoundedLook kRoundedFocus{qRgb(0, 60, 116), qRgb(122, 149, 168), qRgb(255, 255, 255), qRgb(236, 235, 230),
+                                    qRgb(255, 255, 255), qRgb(214, 208, 197), true,
+                                    qRgb(206, 231, 255), qRgb(105, 130, 238), qRgb(137, 173, 228),
+                                    qRgb(188, 212, 246), qRgb(137, 173, 228), qRgb(164, 194, 240)};
+constexpr RoundedLook kRoundedPressed{qRgb(0, 60, 116), qRgb(122, 149, 168), qRgb(226, 225, 218), qRgb(242, 241, 236),
+                                      qRgb(209, 204, 193), qRgb(242, 241, 236), false, 0, 0, 0, 0, 0, 0};
+constexpr RoundedLook kRoundedDisabled{qRgb(201, 199, 186), qRgb(216, 213, 199), qRgb(245, 244, 234), qRgb(245, 244, 234),
+                                       qRgb(245, 244, 234), qRgb(245, 244, 234), false, 0, 0, 0, 0, 0, 0};
+// clang-format on
 
 // The same structure drawn from BackColor by shifts and gradients, the system highlight as
 // the accent of the rims.

@@ -12,13 +12,33 @@ using namespace xingming::app;
 class InputsTest : public QObject {
     Q_OBJECT
 
-private slots:
-    void nameBoxRule_data()
+    // One edit: the text before and after it, what the field keeps, whether it refuses.
+    static void editColumns()
     {
         QTest::addColumn<QString>("before");
         QTest::addColumn<QString>("after");
         QTest::addColumn<QString>("kept");
         QTest::addColumn<bool>("refused");
+    }
+
+    // Runs a field rule on the current row.
+    template <typename Rule> static void checkRule(Rule rule)
+    {
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        QFETCH(QString, kept);
+        QFETCH(bool, refused);
+        int cursor = 0;
+        bool wasRefused = false;
+        QCOMPARE(rule(TextEdit::between(before, after), &cursor, &wasRefused), kept);
+        QCOMPARE(wasRefused, refused);
+        QVERIFY(cursor >= 0 && cursor <= kept.size());
+    }
+
+private slots:
+    void nameBoxRule_data()
+    {
+        editColumns();
         QTest::newRow("typed character") << "李"
                                          << "李明"
                                          << "李明" << false;
@@ -57,25 +77,11 @@ private slots:
                                                << "𠀁𠀀" << false;
     }
 
-    void nameBoxRule()
-    {
-        QFETCH(QString, before);
-        QFETCH(QString, after);
-        QFETCH(QString, kept);
-        QFETCH(bool, refused);
-        int cursor = 0;
-        bool wasRefused = false;
-        QCOMPARE(NameEdit::afterEdit(TextEdit::between(before, after), &cursor, &wasRefused), kept);
-        QCOMPARE(wasRefused, refused);
-        QVERIFY(cursor >= 0 && cursor <= kept.size());
-    }
+    void nameBoxRule() { checkRule(&NameEdit::afterEdit); }
 
     void dateListRule_data()
     {
-        QTest::addColumn<QString>("before");
-        QTest::addColumn<QString>("after");
-        QTest::addColumn<QString>("kept");
-        QTest::addColumn<bool>("refused");
+        editColumns();
         QTest::newRow("digit") << "19"
                                << "199"
                                << "199" << false;
@@ -99,17 +105,7 @@ private slots:
                                  << "1" << false;
     }
 
-    void dateListRule()
-    {
-        QFETCH(QString, before);
-        QFETCH(QString, after);
-        QFETCH(QString, kept);
-        QFETCH(bool, refused);
-        int cursor = 0;
-        bool wasRefused = false;
-        QCOMPARE(DateCombo::afterEdit(TextEdit::between(before, after), &cursor, &wasRefused), kept);
-        QCOMPARE(wasRefused, refused);
-    }
+    void dateListRule() { checkRule(&DateCombo::afterEdit); }
 
     // insert() is the road a paste, a drop and an input method's text take into the box.
     void insertedTextIsRefusedWithTheMessage()
