@@ -7,6 +7,7 @@ Nothing here calls into the program's objects.
 """
 
 import os
+import re
 import subprocess
 import tempfile
 import time
@@ -249,8 +250,17 @@ class Program:
         return None
 
     def window(self, title, timeout=20):
+        """A window by its title, as the accessibility tree and the X server both have it:
+        the title on screen is exactly the window's own, with nothing added."""
         w = wait_for("the window %r" % title, lambda: self.assert_alive() or self.find_window(title), timeout)
+        wait_for("an X window titled exactly %r" % title, lambda: self.x_windows(title), timeout=5)
         return w
+
+    def x_windows(self, title):
+        """The program's mapped X windows whose title (_NET_WM_NAME or WM_NAME) is title."""
+        pattern = "^%s$" % re.escape(title)
+        return _run("xdotool", "search", "--all", "--onlyvisible", "--pid", str(self.proc.pid), "--name", pattern,
+                    check=False).split()
 
     def wait_closed(self, title, timeout=15):
         wait_for("the window %r to close" % title, lambda: self.assert_alive() or self.find_window(title) is None,
@@ -292,9 +302,7 @@ class Program:
     def activate(self, title):
         """Brings a window of the program to the front, as a click on its task bar entry
         does (through the window manager)."""
-        pid = str(self.proc.pid)
-        ids = _run("xdotool", "search", "--all", "--onlyvisible", "--pid", pid, "--name", "^%s$" % title,
-                   check=False).split()
+        ids = self.x_windows(title)
         assert ids, "no window %r on screen" % title
         subprocess.run(["wmctrl", "-i", "-a", ids[0]], check=True)
         time.sleep(0.3)
@@ -302,9 +310,7 @@ class Program:
     def close_by_title_bar(self, title):
         """Clicks the close button at the right end of the window's title bar, which the
         window manager draws (Openbox's default layout ends the bar with it)."""
-        pid = str(self.proc.pid)
-        ids = _run("xdotool", "search", "--all", "--onlyvisible", "--pid", pid, "--name", "^%s$" % title,
-                   check=False).split()
+        ids = self.x_windows(title)
         assert ids, "no window %r on screen" % title
         extents_line = _run("xprop", "-id", ids[0], "_NET_FRAME_EXTENTS")
         left, right, top, bottom = [int(v) for v in extents_line.split("=")[1].split(",")]
