@@ -203,7 +203,16 @@ void zyIndexForm::buildNamingPanel()
         QPalette p = text->palette();
         p.setColor(QPalette::WindowText, QColor(64, 64, 0));
         text->setPalette(p);
-        text->setGeometry(twipsRect(360, 300, 8100, 2100, this));
+        text->setGeometry(twipsRect(360, 240, 5940, 2160, this));
+        // Each mode starts from the inputs of the last page, with the same checks.
+        const int modePage = i + 1;
+        widgets::isButton* start = startButton("yingxy", page, twipsRect(6600, 600, 1800, 690, this));
+        start->setObjectName(QStringLiteral("yingxy%1").arg(modePage));
+        start->setAccessibleName(QStringLiteral("开始取名（%1）").arg(QString::fromUtf8(pages[i])));
+        connect(start, &widgets::isButton::Click, this, [this, modePage] { startNaming(modePage); });
+        auto* hint = new QLabel(QStringLiteral("姓氏、性别和出生日期请在“音形义模式”页填写。"), page);
+        hint->setWordWrap(true);
+        hint->setGeometry(twipsRect(6420, 1410, 2160, 900, this));
         m_systa->addTab(page, QString::fromUtf8(pages[i]));
     }
 
@@ -434,6 +443,12 @@ void zyIndexForm::pmzbClick()
         return;
     }
     const naming::NameTestReport& rep = *out.report;
+    // Characters the table lacks are scored as the table says; the user is told which.
+    const std::string warning = naming::outsideTableWarning(naming::charsOutsideTable(rep.result));
+    if (warning.empty())
+        m_statusBar->clearMessage();
+    else
+        m_statusBar->showMessage(QString::fromStdString(warning));
     sex = qs(calendar::sexText(rep.sex));
     BirthDate = rep.birth;
     tg = rep.result.grids.tg;
@@ -452,7 +467,13 @@ void zyIndexForm::pmzbClick()
 
 void zyIndexForm::yingxyClick()
 {
+    startNaming(naming::kInputsPage);
+}
+
+void zyIndexForm::startNaming(int modePage)
+{
     naming::NamingForm form;
+    form.modePage = modePage;
     form.surname = utf8(m_naming.surname->text());
     form.sex = chosenSex(m_naming);
     form.twoCharName = m_naming.twoChars->isChecked();

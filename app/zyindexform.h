@@ -43,6 +43,8 @@ public:
     // The start buttons.
     void pmzbClick();
     void yingxyClick();
+    // The start button of the naming panel's page modePage (1 to 4): the request of that mode.
+    void startNaming(int modePage);
 
     // The report window while it is open (nullptr otherwise).
     pfIndexForm* reportWindow() const;

@@ -1,12 +1,14 @@
 #include "naming/nametest.h"
 
 #include "naming/chartable.h"
+#include "naming/hanzi.h"
 #include "naming/hints.h"
 #include "naming/luck.h"
 #include "naming/numbers81.h"
 #include "naming/sancai.h"
 #include "naming/utf8.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace xingming::naming {
@@ -138,6 +140,36 @@ NameTestOutcome runNameTest(const NameTestForm& form)
     rep.result = pxmz(surname[0], rep.twoCharSurname ? surname[1] : std::string(), given[0],
                       rep.twoCharGiven ? given[1] : std::string(), rep.sex, rep.birth);
     out.report = std::move(rep);
+    return out;
+}
+
+std::vector<OutsideChar> charsOutsideTable(const PxmzResult& result)
+{
+    std::vector<OutsideChar> out;
+    for (const std::string& ch : result.chars) {
+        if (ch.empty() || charPosition(ch) != 0)
+            continue;
+        if (std::any_of(out.begin(), out.end(), [&](const OutsideChar& o) { return o.ch == ch; }))
+            continue;
+        const std::u32string code = decodeUtf8(ch);
+        out.push_back({ch, code.size() == 1 ? derivedKangxiStrokes(code[0]) : 0});
+    }
+    return out;
+}
+
+std::string outsideTableWarning(const std::vector<OutsideChar>& chars)
+{
+    std::string out;
+    for (const OutsideChar& c : chars) {
+        if (!out.empty())
+            out += "；";
+        out += "字库中没有“" + c.ch + "”：按 1 划、五行“?”计分（";
+        out += c.derivedStrokes > 0 ? "按部首推算康熙笔画为 " + std::to_string(c.derivedStrokes) + " 划"
+                                    : std::string("无法推算康熙笔画");
+        out += "）";
+    }
+    if (!out.empty())
+        out += "。";
     return out;
 }
 

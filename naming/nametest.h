@@ -75,6 +75,20 @@ struct NameTestOutcome {
 // The driver of "开始评分": the checks in their order, the lunar conversion, pxmz.
 NameTestOutcome runNameTest(const NameTestForm& form);
 
+// A character of a name that the character table lacks: the name test counts it 1 stroke
+// of no element ("?"); derivedStrokes is its Kangxi count by radical, 0 when unknown.
+struct OutsideChar {
+    std::string ch;
+    int derivedStrokes = 0;
+};
+
+// The characters of the report's name (surname first) that the table lacks, each once.
+std::vector<OutsideChar> charsOutsideTable(const PxmzResult& result);
+
+// One line naming each such character, e.g. "字库中没有“䶮”：按 1 划、五行“?”计分（按部首推算
+// 康熙笔画为 20 划）。"; empty when there is none.
+std::string outsideTableWarning(const std::vector<OutsideChar>& chars);
+
 // The score in its shortest decimal form (80.5, 100).
 std::string scoreText(float zf);
 

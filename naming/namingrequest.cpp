@@ -57,7 +57,7 @@ std::string gbkPercentEncode(std::string_view utf8)
 }
 
 std::string namingQuery(std::string_view surname, std::string_view sex, const calendar::BirthDate& birth,
-                        bool twoCharName)
+                        bool twoCharName, int modePage)
 {
     std::string q(kNamingPath);
     q += "?cm=8&youname1=";
@@ -75,7 +75,10 @@ std::string namingQuery(std::string_view surname, std::string_view sex, const ca
     q += gbkPercentEncode(birth.hour);
     q += "&ns=";
     q += twoCharName ? "2" : "1";
-    q += "&zd=0&ji=yes&bj=yes&xiong=yes&xn=4&zf=80&btnAdd=%B5%BD%CF%C2%D2%BB%B2%BD";
+    // xn is the page of the naming panel, and so the mode: 4 for the page of the inputs.
+    q += "&zd=0&ji=yes&bj=yes&xiong=yes&xn=";
+    q += std::to_string(modePage >= 1 && modePage <= 4 ? modePage : kInputsPage);
+    q += "&zf=80&btnAdd=%B5%BD%CF%C2%D2%BB%B2%BD";
     return q;
 }
 
@@ -97,7 +100,7 @@ NamingOutcome runNamingRequest(const NamingForm& form)
     // request still goes out, with the invitation alone.
     const std::optional<std::string> report = calendar::whduoshao(out.birth, calendar::birthDateText(out.birth));
     out.message = report.value_or(std::string()) + std::string(kNamingInvitation);
-    out.query = namingQuery(form.surname, out.sex, out.birth, form.twoCharName);
+    out.query = namingQuery(form.surname, out.sex, out.birth, form.twoCharName, form.modePage);
     return out;
 }
 

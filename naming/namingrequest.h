@@ -18,7 +18,11 @@ struct NamingForm {
     bool twoCharName = true;                 // Option28 "双字名" (selected at start) or Option27 "单字名"
     calendar::CalendarKind calendar = calendar::CalendarKind::None; // Option24 / Option23 / Option35
     calendar::DateFields date;                                      // Combo20 .. Combo23
+    int modePage = 4; // the page of the naming panel whose button was pressed: its mode
 };
+
+// The page of the naming panel that holds the inputs, 音形义模式.
+inline constexpr int kInputsPage = 4;
 
 struct NamingOutcome {
     std::string message;       // the text of the one message box the request shows
@@ -33,8 +37,9 @@ NamingOutcome runNamingRequest(const NamingForm& form);
 
 // The path and query of the naming page for the stored values; surname and sex are
 // percent-encoded in GBK like the fixed parts, so no text can change the address's shape.
+// The key xn carries the page of the naming panel (1 to 4), which names the mode.
 std::string namingQuery(std::string_view surname, std::string_view sex, const calendar::BirthDate& birth,
-                        bool twoCharName);
+                        bool twoCharName, int modePage = kInputsPage);
 
 // Percent-encoding of text in GBK (GB18030 for a character GBK lacks); unreserved ASCII
 // characters stand as they are.

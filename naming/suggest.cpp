@@ -1,5 +1,6 @@
 #include "naming/suggest.h"
 
+#include "naming/hanzi.h"
 #include "naming/nametest.h"
 #include "naming/utf8.h"
 
@@ -7,6 +8,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <map>
 #include <tuple>
 
 namespace xingming::naming {
@@ -20,16 +22,22 @@ constexpr int kMaxStrokes = 30; // the character table's longest stroke run
 std::vector<NameCandidate> buildCandidates()
 {
     std::vector<NameCandidate> list;
+    list.reserve(kCandidateRows.size());
     for (const CandidateRow& row : kCandidateRows) {
-        for (char32_t c : decodeUtf8(row.chars)) {
-            NameCandidate n;
-            n.ch = encodeUtf8(c);
-            n.position = charPosition(c);
-            n.strokes = GG(static_cast<std::int16_t>(n.position));
-            n.element = elementAt(n.position);
-            n.sex = row.sex;
-            list.push_back(std::move(n));
-        }
+        NameCandidate n;
+        if (!decodeSingle(row.ch, n.code))
+            continue;
+        n.ch = std::string(row.ch);
+        n.position = charPosition(n.code);
+        n.strokes = GG(static_cast<std::int16_t>(n.position));
+        n.element = elementAt(n.position);
+        n.sex = row.sex;
+        n.tier = row.tier;
+        n.gloss = row.gloss;
+        n.pinyin = commonReading(n.code);
+        n.sound = charSound(n.code);
+        n.shape = charShape(n.code);
+        list.push_back(std::move(n));
     }
     std::sort(list.begin(), list.end(),
               [](const NameCandidate& a, const NameCandidate& b) { return a.position < b.position; });
@@ -44,16 +52,26 @@ int elementIndex(Element e)
 // The surname as pxmz reads it: up to two characters, each with its table position.
 struct SurnameInfo {
     std::vector<std::string> chars;
+    std::vector<char32_t> codes;
     std::array<int, 2> positions{};
     NameStrokes strokes; // S1, S2 and the surname's shape; G1, G2 filled per name
+    std::vector<CharSound> sounds;
+    std::vector<CharShape> shapes;
 };
 
 SurnameInfo surnameInfo(std::string_view surname)
 {
     SurnameInfo s;
     s.chars = splitCharacters(surname, 2);
-    for (size_t i = 0; i < s.chars.size(); ++i)
+    for (size_t i = 0; i < s.chars.size(); ++i) {
         s.positions[i] = charPosition(s.chars[i]);
+        const std::u32string c = decodeUtf8(s.chars[i]);
+        s.codes.push_back(c.empty() ? kReplacementChar : c[0]);
+        s.sounds.push_back(charSound(s.codes.back()));
+        CharShape shape = charShape(s.codes.back());
+        shape.strokes = GG(static_cast<std::int16_t>(s.positions[i]));
+        s.shapes.push_back(shape);
+    }
     s.strokes.S1 = s.chars.empty() ? 0 : GG(static_cast<std::int16_t>(s.positions[0]));
     s.strokes.S2 = s.chars.size() == 2 ? GG(static_cast<std::int16_t>(s.positions[1])) : 0;
     s.strokes.singleSurname = s.chars.size() != 2;
@@ -72,57 +90,488 @@ PxmzResult judge(const SurnameInfo& s, Sex sex, int g1, int g2)
     return r;
 }
 
-// Scores by the strokes of the given-name characters, each stroke pair judged once: the
-// score depends on nothing else for one surname and sex.
-class ScoreTable {
-public:
-    ScoreTable(const SurnameInfo& s, Sex sex) : m_surname(s), m_sex(sex)
-    {
-        m_scores.fill(std::numeric_limits<float>::quiet_NaN());
-    }
-
-    float operator()(int g1, int g2) // g1 in [1, 30], g2 in [0, 30]
-    {
-        float& slot = m_scores[static_cast<size_t>(g1 * (kMaxStrokes + 1) + g2)];
-        if (std::isnan(slot))
-            slot = judge(m_surname, m_sex, g1, g2).zf2;
-        return slot;
-    }
-
-private:
-    const SurnameInfo& m_surname;
-    Sex m_sex;
-    std::array<float, (kMaxStrokes + 1) * (kMaxStrokes + 1)> m_scores{};
+// One character a given name may use: a candidate, or the generation character.
+struct PoolChar {
+    const NameCandidate* candidate = nullptr; // nullptr for a generation character outside the list
+    char32_t code = 0;
+    std::string ch;
+    int position = 0;
+    int strokes = 1;
+    Element element = Element::Unknown;
+    int fit = 0;  // 1 when the chart wants its element
+    int rare = 0; // 1 for the rare tier
+    CharSound sound;
+    CharShape shape;
+    std::uint64_t rank = 0; // place among the pool's characters of its strokes and fit
 };
 
-bool isSurnameChar(const SurnameInfo& s, const NameCandidate& c)
+PoolChar poolChar(char32_t code, const ElementNeeds& needs)
 {
-    return std::find(s.chars.begin(), s.chars.end(), c.ch) != s.chars.end();
+    PoolChar p;
+    p.candidate = findCandidate(code);
+    p.code = code;
+    p.ch = encodeUtf8(code);
+    p.position = charPosition(code);
+    p.strokes = GG(static_cast<std::int16_t>(p.position));
+    p.element = p.position != 0 ? elementAt(p.position) : Element::Unknown;
+    p.fit = needs.wanted(p.element) ? 1 : 0;
+    p.rare = p.candidate && p.candidate->tier == Tier::Rare ? 1 : 0;
+    p.sound = charSound(code);
+    p.shape = charShape(code);
+    p.shape.strokes = p.strokes;
+    return p;
 }
 
-Suggestion makeSuggestion(const SurnameInfo& s, Sex sex, const std::vector<std::string>& given,
-                          const std::array<int, 2>& givenPositions, int fit)
+RuleSet rulesOf(std::initializer_list<Rule> rules)
 {
+    RuleSet s;
+    for (Rule r : rules)
+        s.add(r);
+    return s;
+}
+
+const RuleSet kSchools = rulesOf({Rule::Numbers81, Rule::ThreeTalents, Rule::BasicLuck, Rule::SuccessLuck,
+                                  Rule::SocialLuck, Rule::YearElement, Rule::OddEven});
+const RuleSet kSoundSchool = rulesOf({Rule::Tones, Rule::NoEqualSounds});
+const RuleSet kShape = rulesOf({Rule::Radicals, Rule::StrokeBalance, Rule::EasyToWrite});
+
+// What a mode asks of a name beyond the score: at the level of strokes, and of characters.
+struct ModeRules {
+    RuleSet strokes;
+    RuleSet chars; // besides Euphony, which every mode asks
+};
+
+ModeRules modeRules(NamingMode mode)
+{
+    switch (mode) {
+    case NamingMode::Master:
+        return {kSchools, kSoundSchool};
+    case NamingMode::SoundShapeMeaning: {
+        RuleSet chars = kSoundSchool;
+        chars |= kShape;
+        return {{}, chars};
+    }
+    case NamingMode::Mainstream:
+    case NamingMode::Personal:
+        break;
+    }
+    return {};
+}
+
+// A stroke pattern of the given name with its judgement, computed once per request.
+struct StrokePair {
+    int first = 0;
+    int second = 0; // 0 for a one-character name
+    float score = 0;
+    RuleSet schools;
+};
+
+// The engine over one request.
+class Engine {
+public:
+    Engine(const SuggestRequest& request, SuggestResult& result)
+        : m_req(request), m_result(result), m_surname(surnameInfo(request.surname)), m_rules(modeRules(request.mode))
+    {
+    }
+
+    void run();
+
+private:
+    void buildPool();
+    std::vector<StrokePair> strokePairs() const;
+    RuleSet charRules(const PoolChar& a, const PoolChar* b) const;
+    int bonus(const PoolChar& a, const PoolChar* b, RuleSet rules) const;
+    bool usable(const PoolChar& a, const PoolChar* b) const;
+    bool capped(const PoolChar& a, const PoolChar* b) const;
+    void emit(const PoolChar& a, const PoolChar* b, const StrokePair& pair);
+    void walkLevels(const std::vector<StrokePair>& pairs, bool sourcedFirst);
+    void sourcedNames(const std::vector<StrokePair>& pairs);
+
+    bool full() const { return m_result.names.size() >= m_req.limit; }
+
+    const SuggestRequest& m_req;
+    SuggestResult& m_result;
+    SurnameInfo m_surname;
+    ModeRules m_rules;
+    std::vector<PoolChar> m_pool;
+    // The characters each place may take, by strokes: indexes into m_pool.
+    std::array<std::vector<std::size_t>, kMaxStrokes + 1> m_first, m_second;
+    std::vector<int> m_firstUses, m_secondUses;
+    std::vector<std::pair<char32_t, char32_t>> m_taken; // names already listed (the sourced ones)
+};
+
+void Engine::buildPool()
+{
+    const Sex sex = m_req.sex;
+    const bool personal = m_req.mode == NamingMode::Personal;
+    const std::u32string avoid = decodeUtf8(m_req.avoid);
+    const auto avoided = [&](char32_t c) {
+        return std::find(avoid.begin(), avoid.end(), c) != avoid.end() ||
+               std::find(m_surname.codes.begin(), m_surname.codes.end(), c) != m_surname.codes.end();
+    };
+    char32_t generation = 0;
+    if (!m_req.generation.empty())
+        decodeSingle(m_req.generation, generation);
+
+    for (const NameCandidate& c : nameCandidates()) {
+        if (c.tier == Tier::Rare && !personal)
+            continue;
+        if (!personal && !suits(c.sex, sex))
+            continue;
+        if (avoided(c.code) || c.code == generation)
+            continue;
+        m_pool.push_back(poolChar(c.code, m_result.needs));
+    }
+    // Ranks in table order among the characters of one stroke count and one fit.
+    std::array<std::array<std::uint64_t, 2>, kMaxStrokes + 1> next{};
+    for (PoolChar& p : m_pool)
+        p.rank = next[static_cast<size_t>(p.strokes)][static_cast<size_t>(p.fit)]++;
+
+    const std::size_t general = m_pool.size();
+    if (generation != 0) {
+        m_pool.push_back(poolChar(generation, m_result.needs));
+        m_pool.back().rank = 0;
+    }
+    for (std::size_t i = 0; i < general; ++i) {
+        const auto s = static_cast<size_t>(m_pool[i].strokes);
+        if (generation == 0 || m_req.generationPlace == 2)
+            m_first[s].push_back(i);
+        if (m_req.length == 2 && (generation == 0 || m_req.generationPlace == 1))
+            m_second[s].push_back(i);
+    }
+    if (generation != 0) {
+        const std::size_t g = m_pool.size() - 1;
+        (m_req.generationPlace == 1 ? m_first : m_second)[static_cast<size_t>(m_pool[g].strokes)].push_back(g);
+    }
+    m_firstUses.assign(m_pool.size(), 0);
+    m_secondUses.assign(m_pool.size(), 0);
+}
+
+std::vector<StrokePair> Engine::strokePairs() const
+{
+    std::vector<StrokePair> pairs;
+    for (int a = 1; a <= kMaxStrokes; ++a) {
+        if (m_first[static_cast<size_t>(a)].empty())
+            continue;
+        for (int b = m_req.length == 1 ? 0 : 1; b <= (m_req.length == 1 ? 0 : kMaxStrokes); ++b) {
+            if (b != 0 && m_second[static_cast<size_t>(b)].empty())
+                continue;
+            const PxmzResult r = judge(m_surname, m_req.sex, a, b);
+            if (r.zf2 < m_req.minScore)
+                continue;
+            const std::array<int, 4> strokes{m_surname.strokes.S1, m_surname.strokes.S2, a, b};
+            StrokePair p{a, b, r.zf2, schoolRules(r, strokes, m_req.sex, m_result.needs.year)};
+            if (!p.schools.hasAll(m_rules.strokes))
+                continue;
+            pairs.push_back(p);
+        }
+    }
+    std::stable_sort(pairs.begin(), pairs.end(), [](const StrokePair& x, const StrokePair& y) {
+        return x.score > y.score;
+    });
+    return pairs;
+}
+
+RuleSet Engine::charRules(const PoolChar& a, const PoolChar* b) const
+{
+    std::vector<CharSound> sounds = m_surname.sounds;
+    std::vector<CharShape> shapes = m_surname.shapes;
+    sounds.push_back(a.sound);
+    shapes.push_back(a.shape);
+    if (b) {
+        sounds.push_back(b->sound);
+        shapes.push_back(b->shape);
+    }
+    const std::size_t given = b ? 2 : 1;
+    RuleSet rules = soundRules(sounds, given);
+    rules |= shapeRules(shapes, given);
+    return rules;
+}
+
+int Engine::bonus(const PoolChar& a, const PoolChar* b, RuleSet rules) const
+{
+    return (rules.has(Rule::LevelOblique) ? 2 : 0) + (rules.has(Rule::OneReading) ? 1 : 0) + a.fit +
+           (b ? b->fit : 0);
+}
+
+bool Engine::usable(const PoolChar& a, const PoolChar* b) const
+{
+    if (b && a.code == b->code)
+        return false;
+    const RuleSet rules = charRules(a, b);
+    return rules.has(Rule::Euphony) && rules.hasAll(m_rules.chars);
+}
+
+bool Engine::capped(const PoolChar& a, const PoolChar* b) const
+{
+    const int cap = m_req.maxPerCharacter;
+    if (cap <= 0)
+        return false;
+    const auto index = [&](const PoolChar& p) { return static_cast<size_t>(&p - m_pool.data()); };
+    // The generation character stands in every name: the cap is not for it.
+    const bool fixedFirst = !m_req.generation.empty() && m_req.generationPlace == 1;
+    const bool fixedSecond = !m_req.generation.empty() && m_req.generationPlace == 2;
+    return (!fixedFirst && m_firstUses[index(a)] >= cap) || (b && !fixedSecond && m_secondUses[index(*b)] >= cap);
+}
+
+SuggestedChar makeSuggestedChar(const PoolChar& p)
+{
+    SuggestedChar c;
+    c.ch = p.ch;
+    c.pinyin = commonReading(p.code);
+    c.gloss = p.candidate ? p.candidate->gloss : std::string_view();
+    c.strokes = p.strokes;
+    c.element = p.element;
+    c.inTable = p.position != 0;
+    c.severalReadings = p.sound.severalReadings;
+    return c;
+}
+
+void Engine::emit(const PoolChar& a, const PoolChar* b, const StrokePair& pair)
+{
+    ++m_firstUses[static_cast<size_t>(&a - m_pool.data())];
+    if (b)
+        ++m_secondUses[static_cast<size_t>(b - m_pool.data())];
     Suggestion out;
-    const int g1 = GG(static_cast<std::int16_t>(givenPositions[0]));
-    const int g2 = given.size() == 2 ? GG(static_cast<std::int16_t>(givenPositions[1])) : 0;
-    const PxmzResult r = judge(s, sex, g1, g2);
-    for (const std::string& c : given)
-        out.given += c;
-    for (const std::string& c : s.chars)
+    const PxmzResult r = judge(m_surname, m_req.sex, pair.first, pair.second);
+    out.given = a.ch + (b ? b->ch : std::string());
+    for (const std::string& c : m_surname.chars)
         out.fullName += c;
     out.fullName += out.given;
     out.score = r.zf2;
     out.grids = r.grids;
-    out.strokes = {s.strokes.S1, s.strokes.S2, g1, g2};
+    out.strokes = {m_surname.strokes.S1, m_surname.strokes.S2, pair.first, pair.second};
     const auto elementOf = [](int position) { return position != 0 ? elementAt(position) : Element::Unknown; };
-    out.elements = {elementOf(s.positions[0]), s.chars.size() == 2 ? elementOf(s.positions[1]) : Element::Unknown,
-                    elementOf(givenPositions[0]), given.size() == 2 ? elementOf(givenPositions[1]) : Element::Unknown};
-    out.fit = fit;
-    return out;
+    out.elements = {elementOf(m_surname.positions[0]),
+                    m_surname.chars.size() == 2 ? elementOf(m_surname.positions[1]) : Element::Unknown, a.element,
+                    b ? b->element : Element::Unknown};
+    out.fit = a.fit + (b ? b->fit : 0);
+    out.chars.push_back(makeSuggestedChar(a));
+    if (b)
+        out.chars.push_back(makeSuggestedChar(*b));
+    if (b)
+        out.source = poemSource(a.code, b->code);
+    out.passed = pair.schools;
+    out.passed |= charRules(a, b);
+    if (out.source)
+        out.passed.add(Rule::Source);
+    if (out.fit > 0)
+        out.passed.add(Rule::ElementNeed);
+    m_result.names.push_back(std::move(out));
+}
+
+// One name of a level with its order inside the level.
+struct Entry {
+    int group = 0;      // lower first
+    int primary = 0;    // higher first: the mode's own measure after the score
+    int secondary = 0;  // higher first
+    std::uint64_t round = 0, rankA = 0, rankB = 0;
+    int strokesA = 0, strokesB = 0;
+    std::size_t a = 0, b = 0; // pool indexes; b == SIZE_MAX for a one-character name
+    std::size_t pair = 0;     // index of the stroke pair
+
+    auto key() const
+    {
+        return std::make_tuple(group, -primary, -secondary, round, rankA, rankB, strokesA, strokesB);
+    }
+};
+
+void Engine::walkLevels(const std::vector<StrokePair>& pairs, bool skipSourced)
+{
+    constexpr std::size_t kNone = std::numeric_limits<std::size_t>::max();
+    std::size_t begin = 0;
+    while (begin < pairs.size() && !full()) {
+        std::size_t end = begin;
+        while (end < pairs.size() && pairs[end].score == pairs[begin].score)
+            ++end;
+        std::vector<Entry> entries;
+        const std::vector<std::size_t> none{kNone};
+        for (std::size_t k = begin; k < end; ++k) {
+            const StrokePair& sp = pairs[k];
+            for (std::size_t i : m_first[static_cast<size_t>(sp.first)]) {
+                const PoolChar& a = m_pool[i];
+                const std::vector<std::size_t>& seconds =
+                    sp.second == 0 ? none : m_second[static_cast<size_t>(sp.second)];
+                for (std::size_t j : seconds) {
+                    const PoolChar* b = j == kNone ? nullptr : &m_pool[j];
+                    if (!usable(a, b))
+                        continue;
+                    if (skipSourced && b &&
+                        std::find(m_taken.begin(), m_taken.end(), std::make_pair(a.code, b->code)) != m_taken.end())
+                        continue;
+                    Entry e;
+                    e.a = i;
+                    e.b = j;
+                    e.pair = k;
+                    e.rankA = a.rank;
+                    e.rankB = b ? b->rank : 0;
+                    e.round = std::max(e.rankA, e.rankB);
+                    e.strokesA = a.strokes;
+                    e.strokesB = b ? b->strokes : 0;
+                    const int fit = a.fit + (b ? b->fit : 0);
+                    switch (m_req.mode) {
+                    case NamingMode::Personal:
+                        e.primary = a.rare + (b ? b->rare : 0);
+                        e.secondary = fit;
+                        break;
+                    case NamingMode::SoundShapeMeaning:
+                        e.primary = bonus(a, b, charRules(a, b));
+                        break;
+                    case NamingMode::Master:
+                    case NamingMode::Mainstream:
+                        e.primary = fit;
+                        break;
+                    }
+                    entries.push_back(e);
+                }
+            }
+        }
+        std::sort(entries.begin(), entries.end(), [](const Entry& x, const Entry& y) { return x.key() < y.key(); });
+        for (const Entry& e : entries) {
+            if (full())
+                break;
+            const PoolChar& a = m_pool[e.a];
+            const PoolChar* b = e.b == kNone ? nullptr : &m_pool[e.b];
+            if (capped(a, b))
+                continue;
+            emit(a, b, pairs[e.pair]);
+        }
+        begin = end;
+    }
+}
+
+// The names of the sound-shape-meaning mode that have a source, best value first.
+void Engine::sourcedNames(const std::vector<StrokePair>& pairs)
+{
+    std::map<std::pair<int, int>, std::size_t> pairIndex;
+    for (std::size_t k = 0; k < pairs.size(); ++k)
+        pairIndex.emplace(std::make_pair(pairs[k].first, pairs[k].second), k);
+    // Pool indexes of each place, looked up by character.
+    std::map<char32_t, std::size_t> seconds;
+    for (const auto& group : m_second)
+        for (std::size_t j : group)
+            seconds.emplace(m_pool[j].code, j);
+
+    struct Sourced {
+        float value;
+        Entry entry;
+    };
+    std::vector<Sourced> found;
+    for (const auto& group : m_first) {
+        for (std::size_t i : group) {
+            const PoolChar& a = m_pool[i];
+            for (char32_t second : poemPartners(a.code)) {
+                const auto js = seconds.find(second);
+                if (js == seconds.end())
+                    continue;
+                const PoolChar& b = m_pool[js->second];
+                const auto k = pairIndex.find({a.strokes, b.strokes});
+                if (k == pairIndex.end() || !usable(a, &b))
+                    continue;
+                Entry e;
+                e.a = i;
+                e.b = js->second;
+                e.pair = k->second;
+                e.rankA = a.rank;
+                e.rankB = b.rank;
+                e.round = std::max(e.rankA, e.rankB);
+                e.strokesA = a.strokes;
+                e.strokesB = b.strokes;
+                const float value = pairs[k->second].score + static_cast<float>(bonus(a, &b, charRules(a, &b)));
+                found.push_back({value, e});
+            }
+        }
+    }
+    std::sort(found.begin(), found.end(), [](const Sourced& x, const Sourced& y) {
+        if (x.value != y.value)
+            return x.value > y.value;
+        return x.entry.key() < y.entry.key();
+    });
+    for (const Sourced& s : found) {
+        if (full())
+            break;
+        const PoolChar& a = m_pool[s.entry.a];
+        const PoolChar& b = m_pool[s.entry.b];
+        if (capped(a, &b))
+            continue;
+        emit(a, &b, pairs[s.entry.pair]);
+        m_taken.emplace_back(a.code, b.code);
+    }
+}
+
+void Engine::run()
+{
+    m_result.surname = m_surname.chars;
+    m_result.chart = calendar::birthChartValues(m_req.birth);
+    m_result.needs = elementNeedsOf(m_result.chart);
+    if (m_surname.chars.empty() || m_req.sex == Sex::None || (m_req.length != 1 && m_req.length != 2))
+        return;
+    m_result.message = checkSuggestRequest(m_req);
+    if (!m_result.message.empty())
+        return;
+    buildPool();
+    const std::vector<StrokePair> pairs = strokePairs();
+    for (const StrokePair& p : pairs) {
+        const std::size_t firsts = m_first[static_cast<size_t>(p.first)].size();
+        const std::size_t secondsCount = p.second == 0 ? 1 : m_second[static_cast<size_t>(p.second)].size();
+        m_result.qualifying += firsts * secondsCount;
+        if (p.second != 0 && p.first == p.second && m_req.generation.empty())
+            m_result.qualifying -= firsts; // a doubled character is no name
+    }
+    const bool sourced = m_req.mode == NamingMode::SoundShapeMeaning && m_req.length == 2;
+    if (sourced)
+        sourcedNames(pairs);
+    walkLevels(pairs, sourced);
+    if (m_result.names.empty())
+        m_result.message = "没有符合条件的名字，请降低最低分数或减少避用字后再试。";
 }
 
 } // namespace
+
+std::string_view modeName(NamingMode mode)
+{
+    switch (mode) {
+    case NamingMode::Master:
+        return "综合大师模式";
+    case NamingMode::Mainstream:
+        return "主流高分模式";
+    case NamingMode::Personal:
+        return "个性化模式";
+    case NamingMode::SoundShapeMeaning:
+        return "音形义模式";
+    }
+    return {};
+}
+
+std::optional<NamingMode> modeFromText(std::string_view text)
+{
+    struct Name {
+        std::string_view text;
+        NamingMode mode;
+    };
+    static constexpr std::array<Name, 16> kNames{{
+        {"1", NamingMode::Master},
+        {"2", NamingMode::Mainstream},
+        {"3", NamingMode::Personal},
+        {"4", NamingMode::SoundShapeMeaning},
+        {"master", NamingMode::Master},
+        {"mainstream", NamingMode::Mainstream},
+        {"personal", NamingMode::Personal},
+        {"sound", NamingMode::SoundShapeMeaning},
+        {"综合大师", NamingMode::Master},
+        {"主流高分", NamingMode::Mainstream},
+        {"个性化", NamingMode::Personal},
+        {"音形义", NamingMode::SoundShapeMeaning},
+        {"综合大师模式", NamingMode::Master},
+        {"主流高分模式", NamingMode::Mainstream},
+        {"个性化模式", NamingMode::Personal},
+        {"音形义模式", NamingMode::SoundShapeMeaning},
+    }};
+    for (const Name& n : kNames)
+        if (n.text == text)
+            return n.mode;
+    return std::nullopt;
+}
 
 const std::vector<NameCandidate>& nameCandidates()
 {
@@ -130,15 +579,21 @@ const std::vector<NameCandidate>& nameCandidates()
     return list;
 }
 
-const NameCandidate* findCandidate(std::string_view oneChar)
+const NameCandidate* findCandidate(char32_t c)
 {
     const std::vector<NameCandidate>& list = nameCandidates();
-    const int pos = charPosition(oneChar);
+    const int pos = charPosition(c);
     if (pos == 0)
         return nullptr;
     const auto it =
-        std::lower_bound(list.begin(), list.end(), pos, [](const NameCandidate& c, int p) { return c.position < p; });
+        std::lower_bound(list.begin(), list.end(), pos, [](const NameCandidate& n, int p) { return n.position < p; });
     return it != list.end() && it->position == pos ? &*it : nullptr;
+}
+
+const NameCandidate* findCandidate(std::string_view oneChar)
+{
+    char32_t c = 0;
+    return decodeSingle(oneChar, c) ? findCandidate(c) : nullptr;
 }
 
 bool suits(NameSex mark, Sex sex)
@@ -165,7 +620,8 @@ ElementNeeds elementNeedsOf(const calendar::BirthChartValues& chart)
 {
     ElementNeeds needs;
     // The sentence exists only for a full chart of four pillars; its elements text holds
-    // eight element characters in pairs ("金火 金火 水火 土金"), the day stem's at index 4.
+    // eight element characters in pairs ("金火 金火 水火 土金"), the year stem's first and
+    // the day stem's at index 4.
     if (chart.whstr.empty())
         return needs;
     std::array<bool, 5> present{};
@@ -176,12 +632,16 @@ ElementNeeds elementNeedsOf(const calendar::BirthChartValues& chart)
         const Element e = elementFromText(encodeUtf8(c));
         if (e != Element::Unknown)
             present[static_cast<size_t>(elementIndex(e))] = true;
+        if (count == 0)
+            needs.year = e;
         if (count == 4)
             needs.dayMaster = e;
         ++count;
     }
-    if (count != 8)
+    if (count != 8) {
+        needs.year = Element::Unknown;
         return needs;
+    }
     for (size_t i = 0; i < 5; ++i)
         needs.lacking[i] = !present[i];
     if (needs.dayMaster != Element::Unknown) {
@@ -199,183 +659,90 @@ ElementNeeds elementNeeds(const calendar::BirthDate& birth)
     return elementNeedsOf(calendar::birthChartValues(birth));
 }
 
+std::string checkSuggestRequest(const SuggestRequest& request)
+{
+    for (char32_t c : decodeUtf8(request.avoid))
+        if (!isHanzi(c))
+            return "避用字只能填写汉字。";
+    if (request.generation.empty())
+        return {};
+    char32_t g = 0;
+    if (!decodeSingle(request.generation, g) || !isHanzi(g))
+        return "辈份字必须是一个汉字。";
+    if (const std::string_view why = unfortunateMeaning(g); !why.empty())
+        return "辈份字“" + request.generation + "”含义不佳（" + std::string(why) + "），不宜用于名字。";
+    if (request.length != 2)
+        return "设置辈份字时，名字须为两个字。";
+    if (request.generationPlace != 1 && request.generationPlace != 2)
+        return "辈份字只能放在名字的第一个字或第二个字。";
+    if (decodeUtf8(request.avoid).find(g) != std::u32string::npos)
+        return "辈份字不能同时是避用字。";
+    return {};
+}
+
 SuggestResult suggestNames(const SuggestRequest& request)
 {
     SuggestResult result;
-    const SurnameInfo surname = surnameInfo(request.surname);
-    result.surname = surname.chars;
-    result.chart = calendar::birthChartValues(request.birth);
-    result.needs = elementNeedsOf(result.chart);
-    const Sex sex = request.sex;
-    if (surname.chars.empty() || sex == Sex::None || (request.length != 1 && request.length != 2))
-        return result;
-
-    // The candidates for this child, in table order, with their fit (0 or 1).
-    std::vector<const NameCandidate*> pool;
-    std::vector<int> fit;
-    for (const NameCandidate& c : nameCandidates()) {
-        if (!suits(c.sex, request.sex) || isSurnameChar(surname, c))
-            continue;
-        pool.push_back(&c);
-        fit.push_back(result.needs.wanted(c.element) ? 1 : 0);
-    }
-    // The ranking key holds pool indexes and ranks in 10 bits each.
-    if (pool.size() > 1023)
-        pool.resize(1023);
-    fit.resize(pool.size());
-    const size_t n = pool.size();
-    ScoreTable scores(surname, sex);
-    const int maxFit = request.length;
-
-    // Score levels reached, best first; a name's bucket is its level and its fit, and
-    // filling the buckets in table order keeps the tie rule without a sort of the names.
-    std::vector<float> levels;
-    const auto consider = [&](float s) {
-        if (s >= request.minScore && std::find(levels.begin(), levels.end(), s) == levels.end())
-            levels.push_back(s);
-    };
-    std::array<bool, kMaxStrokes + 1> strokesUsed{};
-    for (const NameCandidate* c : pool)
-        strokesUsed[static_cast<size_t>(c->strokes)] = true;
-    for (int a = 1; a <= kMaxStrokes; ++a) {
-        if (!strokesUsed[static_cast<size_t>(a)])
-            continue;
-        if (request.length == 1) {
-            consider(scores(a, 0));
-            continue;
-        }
-        for (int b = 1; b <= kMaxStrokes; ++b)
-            if (strokesUsed[static_cast<size_t>(b)])
-                consider(scores(a, b));
-    }
-    std::sort(levels.begin(), levels.end(), std::greater<>());
-    // Level of each stroke pair, -1 below the minimum score.
-    std::array<int, (kMaxStrokes + 1) * (kMaxStrokes + 1)> levelOf{};
-    levelOf.fill(-1);
-    for (int a = 1; a <= kMaxStrokes; ++a) {
-        for (int b = 0; b <= kMaxStrokes; ++b) {
-            if (!strokesUsed[static_cast<size_t>(a)] || (b != 0 && !strokesUsed[static_cast<size_t>(b)]) ||
-                (b == 0) != (request.length == 1))
-                continue;
-            const auto it = std::find(levels.begin(), levels.end(), scores(a, b));
-            if (it != levels.end())
-                levelOf[static_cast<size_t>(a * (kMaxStrokes + 1) + b)] = static_cast<int>(it - levels.begin());
-        }
-    }
-
-    // A candidate's rank: its place, in table order, among the pool's candidates of the
-    // same stroke count and the same fit.
-    std::vector<std::uint64_t> rank(n);
-    {
-        std::array<std::array<std::uint64_t, 2>, kMaxStrokes + 1> next{};
-        for (size_t i = 0; i < n; ++i)
-            rank[i] = next[static_cast<size_t>(pool[i]->strokes)][static_cast<size_t>(fit[i])]++;
-    }
-
-    // A name's bucket is its score level and its fit; inside a bucket the tie key (round,
-    // rank of the first character, rank of the second, their stroke counts), the round
-    // being the larger rank, takes one name of every stroke pattern in turn. The key ends
-    // in the pool indexes, which it already decides, so that they come back with it.
-    const size_t fitClasses = static_cast<size_t>(maxFit) + 1;
-    std::vector<std::vector<std::uint64_t>> buckets(levels.size() * fitClasses);
-    const auto bucketOf = [&](int level, int f) {
-        return static_cast<size_t>(level) * fitClasses + static_cast<size_t>(maxFit - f);
-    };
-    for (size_t i = 0; i < n; ++i) {
-        const int a = pool[i]->strokes;
-        const std::uint64_t u = rank[i];
-        const std::uint64_t head = static_cast<std::uint64_t>(a) << 25 | static_cast<std::uint64_t>(i) << 10;
-        if (request.length == 1) {
-            const int level = levelOf[static_cast<size_t>(a * (kMaxStrokes + 1))];
-            if (level >= 0)
-                buckets[bucketOf(level, fit[i])].push_back(u << 50 | u << 40 | head);
-            continue;
-        }
-        const int* row = &levelOf[static_cast<size_t>(a * (kMaxStrokes + 1))];
-        for (size_t j = 0; j < n; ++j) {
-            const int b = pool[j]->strokes;
-            const int level = row[b];
-            if (level < 0 || i == j)
-                continue;
-            const std::uint64_t v = rank[j];
-            buckets[bucketOf(level, fit[i] + fit[j])].push_back(std::max(u, v) << 50 | u << 40 | v << 30 | head |
-                                                                static_cast<std::uint64_t>(b) << 20 | j);
-        }
-    }
-    for (const auto& b : buckets)
-        result.qualifying += b.size();
-
-    // Variety: a character stands at most maxPerCharacter times in the same place.
-    std::vector<int> firstUses(n), secondUses(n);
-    const auto capped = [&](const std::vector<int>& uses, size_t k) {
-        return request.maxPerCharacter > 0 && uses[k] >= request.maxPerCharacter;
-    };
-    for (size_t b = 0; b < buckets.size() && result.names.size() < request.limit; ++b) {
-        const int f = maxFit - static_cast<int>(b % fitClasses);
-        std::sort(buckets[b].begin(), buckets[b].end());
-        for (std::uint64_t key : buckets[b]) {
-            if (result.names.size() >= request.limit)
-                break;
-            const size_t i = static_cast<size_t>(key >> 10 & 0x3FF);
-            const size_t j = static_cast<size_t>(key & 0x3FF);
-            if (capped(firstUses, i) || (request.length == 2 && capped(secondUses, j)))
-                continue;
-            ++firstUses[i];
-            std::vector<std::string> given{pool[i]->ch};
-            std::array<int, 2> positions{pool[i]->position, 0};
-            if (request.length == 2) {
-                ++secondUses[j];
-                given.push_back(pool[j]->ch);
-                positions[1] = pool[j]->position;
-            }
-            result.names.push_back(makeSuggestion(surname, sex, given, positions, f));
-        }
-    }
+    Engine(request, result).run();
     return result;
+}
+
+SuggestedChar suggestedChar(char32_t c)
+{
+    return makeSuggestedChar(poolChar(c, ElementNeeds{}));
 }
 
 std::vector<Suggestion> namesWithCharacter(std::string_view surname, Sex sex, std::string_view ch, std::size_t limit)
 {
     std::vector<Suggestion> out;
-    const SurnameInfo s = surnameInfo(surname);
     const std::vector<std::string> one = splitCharacters(ch, 2);
-    if (s.chars.empty() || sex == Sex::None || one.size() != 1)
+    char32_t code = 0;
+    if (one.size() != 1 || !decodeSingle(one[0], code) || sex == Sex::None || splitCharacters(surname, 2).empty())
         return out;
-    const int pos = charPosition(one[0]);
-
-    // Every name with the character: alone, first, or second beside a candidate. Among
-    // equal scores a partner's rank among the partners of its stroke count comes first,
-    // so that the names spread over the stroke patterns.
-    struct Entry {
-        float score;
-        int rank;    // the partner's place among the partners of its stroke count
-        int strokes; // the partner's strokes
-        int shape;   // 0 alone, 1 the character first, 2 second
-        std::vector<std::string> given;
-        std::array<int, 2> positions;
-    };
-    std::vector<Entry> entries;
-    ScoreTable scores(s, sex);
-    const int strokes = GG(static_cast<std::int16_t>(pos));
-    entries.push_back({scores(strokes, 0), 0, 0, 0, {one[0]}, {pos, 0}});
-    int rank = 0, lastStrokes = 0;
-    for (const NameCandidate& c : nameCandidates()) {
-        if (!suits(c.sex, sex) || isSurnameChar(s, c) || c.ch == one[0])
-            continue;
-        rank = c.strokes == lastStrokes ? rank + 1 : 0;
-        lastStrokes = c.strokes;
-        entries.push_back({scores(strokes, c.strokes), rank, c.strokes, 1, {one[0], c.ch}, {pos, c.position}});
-        entries.push_back({scores(c.strokes, strokes), rank, c.strokes, 2, {c.ch, one[0]}, {c.position, pos}});
+    // Every name with the character: alone, first, or second beside a candidate, best
+    // score first. The list takes the best of each shape in turn through the mode's walk.
+    SuggestRequest req;
+    req.surname = std::string(surname);
+    req.sex = sex;
+    req.limit = limit;
+    req.maxPerCharacter = 0;
+    req.mode = NamingMode::Mainstream;
+    std::vector<Suggestion> all;
+    {
+        const SurnameInfo si = surnameInfo(surname);
+        const PoolChar p = poolChar(code, ElementNeeds{});
+        const PxmzResult judged = judge(si, sex, p.strokes, 0);
+        Suggestion alone;
+        alone.given = p.ch;
+        for (const std::string& c : si.chars)
+            alone.fullName += c;
+        alone.fullName += alone.given;
+        alone.score = judged.zf2;
+        alone.grids = judged.grids;
+        alone.strokes = {si.strokes.S1, si.strokes.S2, p.strokes, 0};
+        const auto elementOf = [](int position) { return position != 0 ? elementAt(position) : Element::Unknown; };
+        alone.elements = {elementOf(si.positions[0]),
+                          si.chars.size() == 2 ? elementOf(si.positions[1]) : Element::Unknown, p.element,
+                          Element::Unknown};
+        alone.chars.push_back(makeSuggestedChar(p));
+        all.push_back(std::move(alone));
     }
-    const auto better = [](const Entry& a, const Entry& b) {
-        return std::tie(b.score, a.rank, a.strokes, a.shape) < std::tie(a.score, b.rank, b.strokes, b.shape);
-    };
-    const size_t keep = std::min(limit, entries.size());
-    std::partial_sort(entries.begin(), entries.begin() + static_cast<std::ptrdiff_t>(keep), entries.end(), better);
-    entries.resize(keep);
-    for (const Entry& e : entries)
-        out.push_back(makeSuggestion(s, sex, e.given, e.positions, 0));
-    return out;
+    for (int place : {1, 2}) {
+        SuggestRequest r = req;
+        r.length = 2;
+        r.generation = one[0];
+        r.generationPlace = place;
+        r.limit = limit;
+        if (!checkSuggestRequest(r).empty())
+            continue;
+        SuggestResult res = suggestNames(r);
+        for (Suggestion& s : res.names)
+            all.push_back(std::move(s));
+    }
+    std::stable_sort(all.begin(), all.end(), [](const Suggestion& a, const Suggestion& b) { return a.score > b.score; });
+    if (all.size() > limit)
+        all.resize(limit);
+    return all;
 }
 
 } // namespace xingming::naming
