@@ -1,6 +1,8 @@
-// The name test: pxmz with the birth chart, the whole driver, and character lookups.
+// The name test: pxmz with the birth chart, the whole driver, character lookups, and the
+// classical source of a given name.
 #include "naming/chartable.h"
 #include "naming/nametest.h"
+#include "naming/poetry.h"
 
 #include <benchmark/benchmark.h>
 
@@ -49,5 +51,35 @@ void BM_CharLookup(benchmark::State& state)
         benchmark::DoNotOptimize(naming::lookupChar(chars[i++ & 3]));
 }
 BENCHMARK(BM_CharLookup);
+
+void BM_PoemSource(benchmark::State& state)
+{
+    // One lookup of a name with a source (two binary searches); the data is checked before the loop.
+    benchmark::DoNotOptimize(naming::poetryData().valid());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(naming::poemSource(U'思', U'远'));
+}
+BENCHMARK(BM_PoemSource);
+
+void BM_PoemSourceName(benchmark::State& state)
+{
+    // The same from the UTF-8 given name, and a name without a source.
+    const std::array<const char*, 2> names{"思远", "梓涵"};
+    size_t i = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(naming::poemSource(names[i++ & 1]));
+}
+BENCHMARK(BM_PoemSourceName);
+
+void BM_PoetryCheck(benchmark::State& state)
+{
+    // What the first lookup costs once: the check of the whole compiled-in blob.
+    const std::string_view blob = naming::poetryData().bytes();
+    for (auto _ : state) {
+        naming::PoetryData data(blob);
+        benchmark::DoNotOptimize(data);
+    }
+}
+BENCHMARK(BM_PoetryCheck)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -10,7 +10,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${FUZZ_SECONDS:-30}
 build=${FUZZ_BUILD_DIR:-build/fuzz}
-read -r -a targets <<<"${FUZZ_TARGETS:-fuzz_request_head fuzz_query fuzz_router fuzz_nametest fuzz_calendar fuzz_naming_request}"
+read -r -a targets <<<"${FUZZ_TARGETS:-fuzz_request_head fuzz_query fuzz_router fuzz_nametest fuzz_calendar fuzz_naming_request fuzz_poetry}"
 
 cmake --preset fuzz -B "$build" >/dev/null
 cmake --build "$build" -j "$(nproc)" --target "${targets[@]}"

@@ -1,0 +1,91 @@
+// Classical sources of given names (出处): the line of poetry or prose in which the two
+// characters of a given name stand together, with its title, author and work. The lines come
+// from 诗经, 楚辞, 论语, the complete Tang poems and the Song ci (naming/data/README.md).
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace xingming::naming {
+
+// One line and where it stands. The views point into data compiled into the program (or into
+// the blob a PoetryData was made from) and stay valid as long as it does.
+struct PoemSource {
+    std::string_view line;   // the line with its punctuation: 青青子衿，悠悠我心。
+    std::string_view title;  // 郑风·子衿; the tune of a ci; the chapter of 论语
+    std::string_view author; // empty where the text names none (诗经, 论语)
+    std::string_view work;   // 诗经 楚辞 论语 唐诗 宋词
+};
+
+// The source of the given name first + second, in that order. None when the two characters
+// are the same, are not both in the character set the data was made for, or never stand
+// together (close enough, see PoetryData::maxDistance) in one line.
+std::optional<PoemSource> poemSource(char32_t first, char32_t second);
+
+// The same for a given name of exactly two characters in UTF-8; none for any other text.
+std::optional<PoemSource> poemSource(std::string_view givenName);
+
+// A work of the data and how many lines and pairs of characters it gave.
+struct PoetryWork {
+    std::string_view name;
+    std::uint32_t lines = 0;
+    std::uint32_t pairs = 0;
+};
+
+// One record of the data: an ordered pair of characters and its line.
+struct PoemPair {
+    char32_t first = 0;
+    char32_t second = 0;
+    PoemSource source;
+};
+
+// A read-only view of a data blob as tools/make-poetry.py writes it: a table of character
+// pairs sorted for binary search and a pool of text, used in place. The whole blob is checked
+// once when the view is made; one that fails any check gives an invalid view, which finds
+// nothing. The blob must outlive the view.
+class PoetryData {
+public:
+    PoetryData() = default;
+    explicit PoetryData(std::string_view blob);
+
+    bool valid() const { return !blob_.empty(); }
+    // The blob the view reads; empty for an invalid view.
+    std::string_view bytes() const { return blob_; }
+    std::optional<PoemSource> find(char32_t first, char32_t second) const;
+    // True when c is in the character set the data was made for.
+    bool covers(char32_t c) const { return charIndex(c).has_value(); }
+
+    std::string_view packageName() const;
+    std::string_view packageVersion() const;
+    size_t characterCount() const { return chars_; }
+    size_t pairCount() const { return pairs_; }
+    size_t lineCount() const { return lines_; }
+    // The longest distance in characters between the two characters of a kept pair; 0 for any.
+    size_t maxDistance() const { return maxDistance_; }
+    std::vector<PoetryWork> works() const;
+
+    // The record at index (0 <= index < pairCount()), in the order of the table.
+    PoemPair pair(size_t index) const;
+
+private:
+    bool check();
+    std::uint32_t u32(size_t offset) const;
+    std::uint16_t u16(size_t offset) const;
+    std::string_view text(size_t refOffset) const; // the pool text a (u32 offset, u32 length) at refOffset names
+    PoemSource source(std::uint32_t line) const;
+    std::optional<std::uint32_t> charIndex(char32_t c) const;
+
+    std::string_view blob_;
+    size_t chars_ = 0, pairs_ = 0, lines_ = 0, poems_ = 0, authors_ = 0, works_ = 0, maxDistance_ = 0;
+    // Byte offsets of the sections in the blob.
+    size_t charsAt_ = 0, pairStartAt_ = 0, pairLineAt_ = 0, pairSecondAt_ = 0, lineStartAt_ = 0, linePoemAt_ = 0,
+           poemsAt_ = 0, authorsAt_ = 0, worksAt_ = 0, poolAt_ = 0, poolSize_ = 0;
+};
+
+// The data compiled into the program.
+const PoetryData& poetryData();
+
+} // namespace xingming::naming
