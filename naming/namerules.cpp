@@ -262,16 +262,14 @@ CharShape charShape(char32_t c)
 RuleSet shapeRules(std::span<const CharShape> shapes, std::size_t givenCount)
 {
     RuleSet passed;
-    const bool oneRadical = shapes.size() >= 2 && shapes[0].radical != 0 &&
-                            std::all_of(shapes.begin(), shapes.end(),
-                                        [&](const CharShape& s) { return s.radical == shapes[0].radical; });
+    const bool oneRadical =
+        shapes.size() >= 2 && shapes[0].radical != 0 &&
+        std::all_of(shapes.begin(), shapes.end(), [&](const CharShape& s) { return s.radical == shapes[0].radical; });
     if (!oneRadical)
         passed.add(Rule::Radicals);
     if (!shapes.empty()) {
-        const auto [lo, hi] = std::minmax_element(shapes.begin(), shapes.end(), [](const CharShape& a,
-                                                                                   const CharShape& b) {
-            return a.strokes < b.strokes;
-        });
+        const auto [lo, hi] = std::minmax_element(
+            shapes.begin(), shapes.end(), [](const CharShape& a, const CharShape& b) { return a.strokes < b.strokes; });
         if (hi->strokes - lo->strokes <= 15)
             passed.add(Rule::StrokeBalance);
     }

@@ -236,6 +236,19 @@ std::optional<PoemSource> PoetryData::find(char32_t first, char32_t second) cons
     return std::nullopt;
 }
 
+std::vector<char32_t> PoetryData::partners(char32_t first) const
+{
+    std::vector<char32_t> out;
+    const std::optional<std::uint32_t> a = valid() ? charIndex(first) : std::nullopt;
+    if (!a)
+        return out;
+    const size_t lo = u32(pairStartAt_ + 4 * size_t{*a}), hi = u32(pairStartAt_ + 4 * (size_t{*a} + 1));
+    out.reserve(hi - lo);
+    for (size_t i = lo; i < hi; ++i)
+        out.push_back(u32(charsAt_ + 4 * size_t{u16(pairSecondAt_ + 2 * i)}));
+    return out;
+}
+
 PoemPair PoetryData::pair(size_t index) const
 {
     if (!valid() || index >= pairs_)
@@ -266,6 +279,11 @@ const PoetryData& poetryData()
 std::optional<PoemSource> poemSource(char32_t first, char32_t second)
 {
     return poetryData().find(first, second);
+}
+
+std::vector<char32_t> poemPartners(char32_t first)
+{
+    return poetryData().partners(first);
 }
 
 std::optional<PoemSource> poemSource(std::string_view givenName)

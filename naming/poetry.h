@@ -28,6 +28,9 @@ std::optional<PoemSource> poemSource(char32_t first, char32_t second);
 // The same for a given name of exactly two characters in UTF-8; none for any other text.
 std::optional<PoemSource> poemSource(std::string_view givenName);
 
+// Every character second for which poemSource(first, second) finds a line.
+std::vector<char32_t> poemPartners(char32_t first);
+
 // A work of the data and how many lines and pairs of characters it gave.
 struct PoetryWork {
     std::string_view name;
@@ -55,6 +58,8 @@ public:
     // The blob the view reads; empty for an invalid view.
     std::string_view bytes() const { return blob_; }
     std::optional<PoemSource> find(char32_t first, char32_t second) const;
+    // Every character that follows first in a pair of the data, in the table's order.
+    std::vector<char32_t> partners(char32_t first) const;
     // True when c is in the character set the data was made for.
     bool covers(char32_t c) const { return charIndex(c).has_value(); }
 

@@ -266,9 +266,8 @@ std::vector<StrokePair> Engine::strokePairs() const
             pairs.push_back(p);
         }
     }
-    std::stable_sort(pairs.begin(), pairs.end(), [](const StrokePair& x, const StrokePair& y) {
-        return x.score > y.score;
-    });
+    std::stable_sort(pairs.begin(), pairs.end(),
+                     [](const StrokePair& x, const StrokePair& y) { return x.score > y.score; });
     return pairs;
 }
 
@@ -290,8 +289,7 @@ RuleSet Engine::charRules(const PoolChar& a, const PoolChar* b) const
 
 int Engine::bonus(const PoolChar& a, const PoolChar* b, RuleSet rules) const
 {
-    return (rules.has(Rule::LevelOblique) ? 2 : 0) + (rules.has(Rule::OneReading) ? 1 : 0) + a.fit +
-           (b ? b->fit : 0);
+    return (rules.has(Rule::LevelOblique) ? 2 : 0) + (rules.has(Rule::OneReading) ? 1 : 0) + a.fit + (b ? b->fit : 0);
 }
 
 bool Engine::usable(const PoolChar& a, const PoolChar* b) const
@@ -362,17 +360,19 @@ void Engine::emit(const PoolChar& a, const PoolChar* b, const StrokePair& pair)
 
 // One name of a level with its order inside the level.
 struct Entry {
-    int group = 0;      // lower first
-    int primary = 0;    // higher first: the mode's own measure after the score
-    int secondary = 0;  // higher first
+    int group = 0;     // lower first
+    int primary = 0;   // higher first: the mode's own measure after the score
+    int secondary = 0; // higher first
     std::uint64_t round = 0, rankA = 0, rankB = 0;
     int strokesA = 0, strokesB = 0;
+    int positionA = 0, positionB = 0;
     std::size_t a = 0, b = 0; // pool indexes; b == SIZE_MAX for a one-character name
     std::size_t pair = 0;     // index of the stroke pair
 
     auto key() const
     {
-        return std::make_tuple(group, -primary, -secondary, round, rankA, rankB, strokesA, strokesB);
+        return std::make_tuple(group, -primary, -secondary, round, rankA, rankB, strokesA, strokesB, positionA,
+                               positionB);
     }
 };
 
@@ -408,6 +408,8 @@ void Engine::walkLevels(const std::vector<StrokePair>& pairs, bool skipSourced)
                     e.round = std::max(e.rankA, e.rankB);
                     e.strokesA = a.strokes;
                     e.strokesB = b ? b->strokes : 0;
+                    e.positionA = a.position;
+                    e.positionB = b ? b->position : 0;
                     const int fit = a.fit + (b ? b->fit : 0);
                     switch (m_req.mode) {
                     case NamingMode::Personal:
@@ -477,6 +479,8 @@ void Engine::sourcedNames(const std::vector<StrokePair>& pairs)
                 e.round = std::max(e.rankA, e.rankB);
                 e.strokesA = a.strokes;
                 e.strokesB = b.strokes;
+                e.positionA = a.position;
+                e.positionB = b.position;
                 const float value = pairs[k->second].score + static_cast<float>(bonus(a, &b, charRules(a, &b)));
                 found.push_back({value, e});
             }
@@ -739,7 +743,8 @@ std::vector<Suggestion> namesWithCharacter(std::string_view surname, Sex sex, st
         for (Suggestion& s : res.names)
             all.push_back(std::move(s));
     }
-    std::stable_sort(all.begin(), all.end(), [](const Suggestion& a, const Suggestion& b) { return a.score > b.score; });
+    std::stable_sort(all.begin(), all.end(),
+                     [](const Suggestion& a, const Suggestion& b) { return a.score > b.score; });
     if (all.size() > limit)
         all.resize(limit);
     return all;

@@ -54,7 +54,7 @@ std::optional<NamingMode> modeFromText(std::string_view text);
 
 // One character of the candidate list, with what the tables give of it.
 struct NameCandidate {
-    std::string ch;   // the character (UTF-8)
+    std::string ch; // the character (UTF-8)
     char32_t code = 0;
     int position = 0; // its position in the character table
     int strokes = 0;  // Kangxi strokes
@@ -120,7 +120,7 @@ struct SuggestedChar {
     std::string_view gloss;  // empty for a character outside the candidate list
     int strokes = 0;         // as the name test counts them
     Element element = Element::Unknown;
-    bool inTable = true;     // false: the name test counts 1 stroke and no element
+    bool inTable = true; // false: the name test counts 1 stroke and no element
     bool severalReadings = false;
 };
 

@@ -250,7 +250,11 @@ def split_lines(paragraphs):
 
 def read_chars(path):
     with open(path, encoding="utf-8") as f:
-        return sorted(set(c for c in f.read() if is_cjk(c)))
+        text = f.read()
+    if path.endswith(".h"):
+        # The candidate list: the character of each row ({"德", NameSex::…), not its gloss.
+        text = "".join(re.findall(r'\{"(.)", NameSex::', text))
+    return sorted(set(c for c in text if is_cjk(c)))
 
 
 def choose(works, charset, max_distance):

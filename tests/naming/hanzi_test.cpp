@@ -31,8 +31,8 @@ TEST(Hanzi, Readings)
         bool several;
     };
     const Case cases[] = {
-        {"浩", "hào", false}, {"长", "zhǎng", true}, {"行", "xíng", true}, {"乐", "lè", true},
-        {"明", "míng", false}, {"女", "nǚ", false}, {"嗯", "ń", true},
+        {"浩", "hào", false},  {"长", "zhǎng", true}, {"行", "xíng", true}, {"乐", "lè", true},
+        {"明", "míng", false}, {"女", "nǚ", false},   {"嗯", "ń", true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.ch);
@@ -54,7 +54,7 @@ TEST(Hanzi, SplitTone)
         int tone;
     };
     const Case cases[] = {
-        {"hào", "hao", 4}, {"míng", "ming", 2}, {"nǚ", "nv", 3}, {"lǜ", "lv", 4}, {"lüe", "lve", 5},
+        {"hào", "hao", 4}, {"míng", "ming", 2}, {"nǚ", "nv", 3}, {"lǜ", "lv", 4},    {"lüe", "lve", 5},
         {"ma", "ma", 5},   {"ā", "a", 1},       {"ń", "n", 2},   {"hao3", "hao", 3}, {"", "", 5},
     };
     for (const Case& c : cases) {
@@ -77,9 +77,9 @@ TEST(Hanzi, RadicalsAndStrokes)
         int strokes;
         const char* ch;
     };
-    const Case cases[] = {{1, 1, "一"},    {6, 1, "亅"},    {7, 2, "二"},  {29, 2, "又"},  {30, 3, "口"},
-                          {85, 4, "水"},   {140, 6, "艸"},  {162, 7, "辵"}, {163, 7, "邑"}, {170, 8, "阜"},
-                          {211, 15, "齒"}, {214, 17, "龠"}};
+    const Case cases[] = {{1, 1, "一"},   {6, 1, "亅"},   {7, 2, "二"},    {29, 2, "又"},
+                          {30, 3, "口"},  {85, 4, "水"},  {140, 6, "艸"},  {162, 7, "辵"},
+                          {163, 7, "邑"}, {170, 8, "阜"}, {211, 15, "齒"}, {214, 17, "龠"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.radical);
         EXPECT_EQ(radicalStrokeCount(c.radical), c.strokes);
@@ -142,8 +142,7 @@ TEST(Hanzi, DerivedCountAgreesWithTableMostly)
     }
     EXPECT_EQ(withRadical, 7059);
     const double share = static_cast<double>(equal) / 7059;
-    std::printf("derived Kangxi count equals the table's for %d of 7059 characters (%.1f %%)\n", equal,
-                share * 100);
+    std::printf("derived Kangxi count equals the table's for %d of 7059 characters (%.1f %%)\n", equal, share * 100);
     EXPECT_GT(share, 0.70);
 }
 

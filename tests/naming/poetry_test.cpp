@@ -120,7 +120,7 @@ TEST(Poetry, CoversEveryCandidateCharacter)
     const PoetryData& data = poetryData();
     std::set<char32_t> candidates;
     for (const CandidateRow& row : kCandidateRows) {
-        for (char32_t c : decodeUtf8(row.chars)) {
+        for (char32_t c : decodeUtf8(row.ch)) {
             candidates.insert(c);
             EXPECT_TRUE(data.covers(c)) << encodeUtf8(c);
         }
