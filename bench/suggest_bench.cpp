@@ -4,6 +4,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <string>
+
 namespace {
 
 using namespace xingming::naming;
@@ -52,6 +54,23 @@ void BM_SuggestOneCharacter(benchmark::State& state)
     }
 }
 BENCHMARK(BM_SuggestOneCharacter)->Unit(benchmark::kMillisecond);
+
+// Each mode over the whole candidate list, minimum 0 (the most work a list can take), and
+// with a generation character.
+void BM_SuggestMode(benchmark::State& state)
+{
+    SuggestRequest r = request("王", Sex::Male, 2, 0);
+    r.mode = static_cast<NamingMode>(state.range(0));
+    r.generation = state.range(1) != 0 ? "嘉" : "";
+    nameCandidates();
+    suggestNames(r); // the tables each mode reads, built once per program
+    for (auto _ : state) {
+        SuggestResult res = suggestNames(r);
+        benchmark::DoNotOptimize(res);
+    }
+    state.SetLabel(std::string(modeName(r.mode)) + (r.generation.empty() ? "" : " 辈份字"));
+}
+BENCHMARK(BM_SuggestMode)->ArgsProduct({{1, 2, 3, 4}, {0, 1}})->Unit(benchmark::kMillisecond);
 
 void BM_NamesWithCharacter(benchmark::State& state)
 {

@@ -10,7 +10,6 @@
 #include "naming/utf8.h"
 
 #include <algorithm>
-#include <map>
 #include <string>
 #include <unordered_map>
 
@@ -56,14 +55,21 @@ public:
                 ++count;
                 rest = blank == std::string_view::npos ? std::string_view() : rest.substr(blank + 1);
             }
-            if (known && count >= 2 && rest.empty())
+            if (known && count >= 2 && rest.empty()) {
                 m_words.emplace(key, &w);
+                const std::size_t shift = 16 * static_cast<std::size_t>(count - 2);
+                markStart(static_cast<int>((key >> (shift + 16) & 0xFFFF) - 1),
+                          static_cast<int>((key >> shift & 0xFFFF) - 1));
+            }
         }
     }
 
     const UnfortunateWord* find(std::span<const CharSound> sounds) const
     {
-        for (std::size_t start = 0; start < sounds.size(); ++start) {
+        for (std::size_t start = 0; start + 1 < sounds.size(); ++start) {
+            // Most names begin no word at any syllable: one bit tells.
+            if (!startsWord(sounds[start].syllable, sounds[start + 1].syllable))
+                continue;
             std::uint64_t key = 0;
             for (std::size_t n = 0; n < 4 && start + n < sounds.size(); ++n) {
                 if (sounds[start + n].syllable < 0)
@@ -80,7 +86,24 @@ public:
     }
 
 private:
+    // The first two syllables of every word, as bits of a square of syllable ids.
+    void markStart(int a, int b)
+    {
+        const std::size_t n = syllables().size();
+        if (m_starts.empty())
+            m_starts.assign(n * n, false);
+        m_starts[static_cast<std::size_t>(a) * n + static_cast<std::size_t>(b)] = true;
+    }
+    bool startsWord(int a, int b) const
+    {
+        if (a < 0 || b < 0 || m_starts.empty())
+            return false;
+        const std::size_t n = syllables().size();
+        return m_starts[static_cast<std::size_t>(a) * n + static_cast<std::size_t>(b)];
+    }
+
     std::unordered_map<std::uint64_t, const UnfortunateWord*> m_words;
+    std::vector<bool> m_starts;
 };
 
 const WordIndex& wordIndex()

@@ -8,7 +8,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
-#include <map>
+#include <unordered_map>
 #include <tuple>
 
 namespace xingming::naming {
@@ -181,7 +181,6 @@ private:
     std::vector<StrokePair> strokePairs() const;
     RuleSet charRules(const PoolChar& a, const PoolChar* b) const;
     int bonus(const PoolChar& a, const PoolChar* b, RuleSet rules) const;
-    bool usable(const PoolChar& a, const PoolChar* b) const;
     bool capped(const PoolChar& a, const PoolChar* b) const;
     void emit(const PoolChar& a, const PoolChar* b, const StrokePair& pair);
     void walkLevels(const std::vector<StrokePair>& pairs, bool sourcedFirst);
@@ -197,7 +196,8 @@ private:
     // The characters each place may take, by strokes: indexes into m_pool.
     std::array<std::vector<std::size_t>, kMaxStrokes + 1> m_first, m_second;
     std::vector<int> m_firstUses, m_secondUses;
-    std::vector<std::pair<char32_t, char32_t>> m_taken; // names already listed (the sourced ones)
+    std::vector<std::pair<char32_t, char32_t>> m_taken;         // names already listed (the sourced ones)
+    std::vector<std::pair<std::size_t, std::size_t>> m_emitted; // pool indexes of the names listed
 };
 
 void Engine::buildPool()
@@ -273,31 +273,29 @@ std::vector<StrokePair> Engine::strokePairs() const
 
 RuleSet Engine::charRules(const PoolChar& a, const PoolChar* b) const
 {
-    std::vector<CharSound> sounds = m_surname.sounds;
-    std::vector<CharShape> shapes = m_surname.shapes;
-    sounds.push_back(a.sound);
-    shapes.push_back(a.shape);
+    // The full name, surname first, on the stack: this runs for every name considered.
+    std::array<CharSound, 4> sounds{};
+    std::array<CharShape, 4> shapes{};
+    std::size_t n = 0;
+    for (std::size_t i = 0; i < m_surname.sounds.size(); ++i, ++n) {
+        sounds[n] = m_surname.sounds[i];
+        shapes[n] = m_surname.shapes[i];
+    }
+    sounds[n] = a.sound;
+    shapes[n++] = a.shape;
     if (b) {
-        sounds.push_back(b->sound);
-        shapes.push_back(b->shape);
+        sounds[n] = b->sound;
+        shapes[n++] = b->shape;
     }
     const std::size_t given = b ? 2 : 1;
-    RuleSet rules = soundRules(sounds, given);
-    rules |= shapeRules(shapes, given);
+    RuleSet rules = soundRules(std::span(sounds.data(), n), given);
+    rules |= shapeRules(std::span(shapes.data(), n), given);
     return rules;
 }
 
 int Engine::bonus(const PoolChar& a, const PoolChar* b, RuleSet rules) const
 {
     return (rules.has(Rule::LevelOblique) ? 2 : 0) + (rules.has(Rule::OneReading) ? 1 : 0) + a.fit + (b ? b->fit : 0);
-}
-
-bool Engine::usable(const PoolChar& a, const PoolChar* b) const
-{
-    if (b && a.code == b->code)
-        return false;
-    const RuleSet rules = charRules(a, b);
-    return rules.has(Rule::Euphony) && rules.hasAll(m_rules.chars);
 }
 
 bool Engine::capped(const PoolChar& a, const PoolChar* b) const
@@ -379,64 +377,95 @@ struct Entry {
 void Engine::walkLevels(const std::vector<StrokePair>& pairs, bool skipSourced)
 {
     constexpr std::size_t kNone = std::numeric_limits<std::size_t>::max();
+    const std::vector<std::size_t> none{kNone};
+    const auto before = [](const Entry& x, const Entry& y) { return x.key() < y.key(); };
+    std::vector<Entry> best; // a max-heap of the best entries of a level, by key
     std::size_t begin = 0;
     while (begin < pairs.size() && !full()) {
         std::size_t end = begin;
         while (end < pairs.size() && pairs[end].score == pairs[begin].score)
             ++end;
-        std::vector<Entry> entries;
-        const std::vector<std::size_t> none{kNone};
-        for (std::size_t k = begin; k < end; ++k) {
-            const StrokePair& sp = pairs[k];
-            for (std::size_t i : m_first[static_cast<size_t>(sp.first)]) {
-                const PoolChar& a = m_pool[i];
+        // Only the head of a level is ever listed: keep the best `keep` names of the level,
+        // and should the variety cap use them all up, walk the level again keeping more.
+        const std::size_t listedBefore = m_result.names.size();
+        for (std::size_t keep = std::max<std::size_t>(256, 8 * m_req.limit);; keep *= 8) {
+            best.clear();
+            std::size_t considered = 0;
+            for (std::size_t k = begin; k < end; ++k) {
+                const StrokePair& sp = pairs[k];
                 const std::vector<std::size_t>& seconds =
                     sp.second == 0 ? none : m_second[static_cast<size_t>(sp.second)];
-                for (std::size_t j : seconds) {
-                    const PoolChar* b = j == kNone ? nullptr : &m_pool[j];
-                    if (!usable(a, b))
-                        continue;
-                    if (skipSourced && b &&
-                        std::find(m_taken.begin(), m_taken.end(), std::make_pair(a.code, b->code)) != m_taken.end())
-                        continue;
-                    Entry e;
-                    e.a = i;
-                    e.b = j;
-                    e.pair = k;
-                    e.rankA = a.rank;
-                    e.rankB = b ? b->rank : 0;
-                    e.round = std::max(e.rankA, e.rankB);
-                    e.strokesA = a.strokes;
-                    e.strokesB = b ? b->strokes : 0;
-                    e.positionA = a.position;
-                    e.positionB = b ? b->position : 0;
-                    const int fit = a.fit + (b ? b->fit : 0);
-                    switch (m_req.mode) {
-                    case NamingMode::Personal:
-                        e.primary = a.rare + (b ? b->rare : 0);
-                        e.secondary = fit;
-                        break;
-                    case NamingMode::SoundShapeMeaning:
-                        e.primary = bonus(a, b, charRules(a, b));
-                        break;
-                    case NamingMode::Master:
-                    case NamingMode::Mainstream:
-                        e.primary = fit;
-                        break;
+                for (std::size_t i : m_first[static_cast<size_t>(sp.first)]) {
+                    const PoolChar& a = m_pool[i];
+                    for (std::size_t j : seconds) {
+                        const PoolChar* b = j == kNone ? nullptr : &m_pool[j];
+                        if (b && a.code == b->code)
+                            continue;
+                        const RuleSet rules = charRules(a, b);
+                        if (!rules.has(Rule::Euphony) || !rules.hasAll(m_rules.chars))
+                            continue;
+                        if (skipSourced && b &&
+                            std::find(m_taken.begin(), m_taken.end(), std::make_pair(a.code, b->code)) != m_taken.end())
+                            continue;
+                        Entry e;
+                        e.a = i;
+                        e.b = j;
+                        e.pair = k;
+                        e.rankA = a.rank;
+                        e.rankB = b ? b->rank : 0;
+                        e.round = std::max(e.rankA, e.rankB);
+                        e.strokesA = a.strokes;
+                        e.strokesB = b ? b->strokes : 0;
+                        e.positionA = a.position;
+                        e.positionB = b ? b->position : 0;
+                        const int fit = a.fit + (b ? b->fit : 0);
+                        switch (m_req.mode) {
+                        case NamingMode::Personal:
+                            e.primary = a.rare + (b ? b->rare : 0);
+                            e.secondary = fit;
+                            break;
+                        case NamingMode::SoundShapeMeaning:
+                            e.primary = bonus(a, b, rules);
+                            break;
+                        case NamingMode::Master:
+                        case NamingMode::Mainstream:
+                            e.primary = fit;
+                            break;
+                        }
+                        ++considered;
+                        if (best.size() < keep) {
+                            best.push_back(e);
+                            std::push_heap(best.begin(), best.end(), before);
+                        } else if (before(e, best.front())) {
+                            std::pop_heap(best.begin(), best.end(), before);
+                            best.back() = e;
+                            std::push_heap(best.begin(), best.end(), before);
+                        }
                     }
-                    entries.push_back(e);
                 }
             }
-        }
-        std::sort(entries.begin(), entries.end(), [](const Entry& x, const Entry& y) { return x.key() < y.key(); });
-        for (const Entry& e : entries) {
-            if (full())
+            std::sort_heap(best.begin(), best.end(), before);
+            for (const Entry& e : best) {
+                if (full())
+                    break;
+                const PoolChar& a = m_pool[e.a];
+                const PoolChar* b = e.b == kNone ? nullptr : &m_pool[e.b];
+                if (capped(a, b))
+                    continue;
+                emit(a, b, pairs[e.pair]);
+                m_emitted.emplace_back(e.a, e.b);
+            }
+            if (full() || considered <= keep)
                 break;
-            const PoolChar& a = m_pool[e.a];
-            const PoolChar* b = e.b == kNone ? nullptr : &m_pool[e.b];
-            if (capped(a, b))
-                continue;
-            emit(a, b, pairs[e.pair]);
+            // The kept names ran out before the list was full: take this level's names back.
+            while (m_result.names.size() > listedBefore) {
+                const auto [i, j] = m_emitted.back();
+                --m_firstUses[i];
+                if (j != kNone)
+                    --m_secondUses[j];
+                m_emitted.pop_back();
+                m_result.names.pop_back();
+            }
         }
         begin = end;
     }
@@ -445,11 +474,12 @@ void Engine::walkLevels(const std::vector<StrokePair>& pairs, bool skipSourced)
 // The names of the sound-shape-meaning mode that have a source, best value first.
 void Engine::sourcedNames(const std::vector<StrokePair>& pairs)
 {
-    std::map<std::pair<int, int>, std::size_t> pairIndex;
+    std::array<int, (kMaxStrokes + 1) * (kMaxStrokes + 1)> pairIndex{};
+    pairIndex.fill(-1);
     for (std::size_t k = 0; k < pairs.size(); ++k)
-        pairIndex.emplace(std::make_pair(pairs[k].first, pairs[k].second), k);
-    // Pool indexes of each place, looked up by character.
-    std::map<char32_t, std::size_t> seconds;
+        pairIndex[static_cast<size_t>(pairs[k].first * (kMaxStrokes + 1) + pairs[k].second)] = static_cast<int>(k);
+    // Pool indexes of the second place, looked up by character.
+    std::unordered_map<char32_t, std::size_t> seconds;
     for (const auto& group : m_second)
         for (std::size_t j : group)
             seconds.emplace(m_pool[j].code, j);
@@ -458,48 +488,76 @@ void Engine::sourcedNames(const std::vector<StrokePair>& pairs)
         float value;
         Entry entry;
     };
-    std::vector<Sourced> found;
-    for (const auto& group : m_first) {
-        for (std::size_t i : group) {
-            const PoolChar& a = m_pool[i];
-            for (char32_t second : poemPartners(a.code)) {
-                const auto js = seconds.find(second);
-                if (js == seconds.end())
-                    continue;
-                const PoolChar& b = m_pool[js->second];
-                const auto k = pairIndex.find({a.strokes, b.strokes});
-                if (k == pairIndex.end() || !usable(a, &b))
-                    continue;
-                Entry e;
-                e.a = i;
-                e.b = js->second;
-                e.pair = k->second;
-                e.rankA = a.rank;
-                e.rankB = b.rank;
-                e.round = std::max(e.rankA, e.rankB);
-                e.strokesA = a.strokes;
-                e.strokesB = b.strokes;
-                e.positionA = a.position;
-                e.positionB = b.position;
-                const float value = pairs[k->second].score + static_cast<float>(bonus(a, &b, charRules(a, &b)));
-                found.push_back({value, e});
-            }
-        }
-    }
-    std::sort(found.begin(), found.end(), [](const Sourced& x, const Sourced& y) {
+    const auto before = [](const Sourced& x, const Sourced& y) {
         if (x.value != y.value)
             return x.value > y.value;
         return x.entry.key() < y.entry.key();
-    });
-    for (const Sourced& s : found) {
-        if (full())
-            break;
-        const PoolChar& a = m_pool[s.entry.a];
-        const PoolChar& b = m_pool[s.entry.b];
-        if (capped(a, &b))
-            continue;
-        emit(a, &b, pairs[s.entry.pair]);
-        m_taken.emplace_back(a.code, b.code);
+    };
+    std::vector<Sourced> best; // a max-heap of the best names, by value and key
+    for (std::size_t keep = std::max<std::size_t>(256, 8 * m_req.limit);; keep *= 8) {
+        best.clear();
+        std::size_t considered = 0;
+        for (const auto& group : m_first) {
+            for (std::size_t i : group) {
+                const PoolChar& a = m_pool[i];
+                for (char32_t second : poemPartners(a.code)) {
+                    const auto js = seconds.find(second);
+                    if (js == seconds.end())
+                        continue;
+                    const PoolChar& b = m_pool[js->second];
+                    const int k = pairIndex[static_cast<size_t>(a.strokes * (kMaxStrokes + 1) + b.strokes)];
+                    if (k < 0 || a.code == b.code)
+                        continue;
+                    const RuleSet rules = charRules(a, &b);
+                    if (!rules.has(Rule::Euphony) || !rules.hasAll(m_rules.chars))
+                        continue;
+                    Sourced found;
+                    Entry& e = found.entry;
+                    e.a = i;
+                    e.b = js->second;
+                    e.pair = static_cast<std::size_t>(k);
+                    e.rankA = a.rank;
+                    e.rankB = b.rank;
+                    e.round = std::max(e.rankA, e.rankB);
+                    e.strokesA = a.strokes;
+                    e.strokesB = b.strokes;
+                    e.positionA = a.position;
+                    e.positionB = b.position;
+                    found.value = pairs[e.pair].score + static_cast<float>(bonus(a, &b, rules));
+                    ++considered;
+                    if (best.size() < keep) {
+                        best.push_back(found);
+                        std::push_heap(best.begin(), best.end(), before);
+                    } else if (before(found, best.front())) {
+                        std::pop_heap(best.begin(), best.end(), before);
+                        best.back() = found;
+                        std::push_heap(best.begin(), best.end(), before);
+                    }
+                }
+            }
+        }
+        std::sort_heap(best.begin(), best.end(), before);
+        for (const Sourced& f : best) {
+            if (full())
+                break;
+            const PoolChar& a = m_pool[f.entry.a];
+            const PoolChar& b = m_pool[f.entry.b];
+            if (capped(a, &b))
+                continue;
+            emit(a, &b, pairs[f.entry.pair]);
+            m_taken.emplace_back(a.code, b.code);
+        }
+        if (full() || considered <= keep)
+            return;
+        // The kept names ran out before the list was full: take them back and keep more.
+        for (const auto& [first, second] : m_taken) {
+            --m_firstUses[static_cast<size_t>(&*std::find_if(m_pool.begin(), m_pool.end(), [&](const PoolChar& p) {
+                return p.code == first;
+            }) - m_pool.data())];
+            --m_secondUses[seconds.at(second)];
+        }
+        m_result.names.clear();
+        m_taken.clear();
     }
 }
 

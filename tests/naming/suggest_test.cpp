@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <map>
 #include <set>
+#include <optional>
 #include <tuple>
 
 using namespace xingming::naming;
@@ -412,4 +413,244 @@ TEST(NamesWithCharacter, ContainTheCharacterBestFirst)
     EXPECT_TRUE(namesWithCharacter("王", Sex::Male, "明月", 5).empty());
     EXPECT_TRUE(namesWithCharacter("王", Sex::None, "明", 5).empty());
     EXPECT_TRUE(namesWithCharacter("", Sex::Male, "明", 5).empty());
+}
+
+namespace {
+
+SuggestRequest modeRequest(NamingMode mode, const char* surname = "王", Sex sex = Sex::Male)
+{
+    SuggestRequest r;
+    r.surname = surname;
+    r.sex = sex;
+    r.length = 2;
+    r.birth = {"1990", "5", "17", "18"};
+    r.minScore = 70;
+    r.limit = 60;
+    r.mode = mode;
+    return r;
+}
+
+std::vector<CharSound> soundsOf(const std::string& fullName)
+{
+    std::vector<CharSound> out;
+    for (char32_t c : decodeUtf8(fullName))
+        out.push_back(charSound(c));
+    return out;
+}
+
+const NamingMode kModes[] = {NamingMode::Master, NamingMode::Mainstream, NamingMode::Personal,
+                             NamingMode::SoundShapeMeaning};
+
+} // namespace
+
+TEST(NamingModes, NamesAndTexts)
+{
+    struct Row {
+        const char* text;
+        std::optional<NamingMode> mode;
+    };
+    const Row rows[] = {
+        {"1", NamingMode::Master},
+        {"4", NamingMode::SoundShapeMeaning},
+        {"综合大师模式", NamingMode::Master},
+        {"主流高分", NamingMode::Mainstream},
+        {"personal", NamingMode::Personal},
+        {"sound", NamingMode::SoundShapeMeaning},
+        {"5", std::nullopt},
+        {"", std::nullopt},
+        {"Master", std::nullopt},
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(modeFromText(r.text), r.mode) << r.text;
+    for (NamingMode m : kModes)
+        EXPECT_EQ(modeFromText(modeName(m)), m);
+}
+
+TEST(NamingModes, EveryModeKeepsItsPromises)
+{
+    for (NamingMode mode : kModes) {
+        SCOPED_TRACE(std::string(modeName(mode)));
+        for (Sex sex : {Sex::Male, Sex::Female}) {
+            const SuggestRequest req = modeRequest(mode, "李", sex);
+            const SuggestResult r = suggestNames(req);
+            ASSERT_EQ(r.names.size(), req.limit) << r.message;
+            EXPECT_TRUE(r.message.empty());
+            for (const Suggestion& s : r.names) {
+                SCOPED_TRACE(s.fullName);
+                EXPECT_GE(s.score, req.minScore);
+                EXPECT_EQ(s.score, nameTest("李", s.given, sex, req.birth).result.zf2);
+                EXPECT_FALSE(hasUnfortunateReading(soundsOf(s.fullName)));
+                EXPECT_TRUE(s.passed.has(Rule::Euphony));
+                ASSERT_EQ(s.chars.size(), 2u);
+                for (const SuggestedChar& c : s.chars) {
+                    const NameCandidate* cand = findCandidate(c.ch);
+                    ASSERT_NE(cand, nullptr);
+                    EXPECT_FALSE(c.pinyin.empty());
+                    EXPECT_EQ(c.gloss, cand->gloss);
+                    if (mode != NamingMode::Personal) {
+                        EXPECT_EQ(cand->tier, Tier::Common);
+                        EXPECT_TRUE(suits(cand->sex, sex));
+                    }
+                }
+                EXPECT_EQ(s.source.has_value(), s.passed.has(Rule::Source));
+                if (s.source) {
+                    const std::u32string line = decodeUtf8(s.source->line);
+                    const std::u32string given = decodeUtf8(s.given);
+                    const auto first = line.find(given[0]);
+                    ASSERT_NE(first, std::u32string::npos);
+                    EXPECT_NE(line.find(given[1], first + 1), std::u32string::npos);
+                }
+                switch (mode) {
+                case NamingMode::Master:
+                    for (Rule rule :
+                         {Rule::Numbers81, Rule::ThreeTalents, Rule::BasicLuck, Rule::SuccessLuck, Rule::SocialLuck,
+                          Rule::YearElement, Rule::OddEven, Rule::Tones, Rule::NoEqualSounds})
+                        EXPECT_TRUE(s.passed.has(rule)) << ruleText(rule);
+                    break;
+                case NamingMode::SoundShapeMeaning:
+                    for (Rule rule :
+                         {Rule::Tones, Rule::NoEqualSounds, Rule::Radicals, Rule::StrokeBalance, Rule::EasyToWrite})
+                        EXPECT_TRUE(s.passed.has(rule)) << ruleText(rule);
+                    break;
+                case NamingMode::Mainstream:
+                case NamingMode::Personal:
+                    break;
+                }
+            }
+        }
+    }
+}
+
+TEST(NamingModes, OrderOfEachMode)
+{
+    // Mainstream and master: by score, never rising.
+    for (NamingMode mode : {NamingMode::Mainstream, NamingMode::Master}) {
+        const SuggestResult r = suggestNames(modeRequest(mode));
+        for (size_t i = 1; i < r.names.size(); ++i)
+            EXPECT_GE(r.names[i - 1].score, r.names[i].score) << modeName(mode) << " " << r.names[i].fullName;
+    }
+    // Master lists only what mainstream would list and fewer qualify.
+    const SuggestResult master = suggestNames(modeRequest(NamingMode::Master));
+    const SuggestResult mainstream = suggestNames(modeRequest(NamingMode::Mainstream));
+    EXPECT_LT(master.qualifying, mainstream.qualifying);
+
+    // Personal: rare characters and characters of the other sex appear among the best.
+    const SuggestResult personal = suggestNames(modeRequest(NamingMode::Personal));
+    int rare = 0, girls = 0;
+    for (const Suggestion& s : personal.names) {
+        for (const SuggestedChar& c : s.chars) {
+            rare += findCandidate(c.ch)->tier == Tier::Rare ? 1 : 0;
+            girls += findCandidate(c.ch)->sex == NameSex::Girl ? 1 : 0;
+        }
+    }
+    EXPECT_GT(rare, 0);
+    EXPECT_GT(girls, 0);
+    EXPECT_GT(personal.qualifying, mainstream.qualifying);
+
+    // Sound, shape and meaning: the names with a source come first, by value.
+    const SuggestResult ssm = suggestNames(modeRequest(NamingMode::SoundShapeMeaning));
+    ASSERT_FALSE(ssm.names.empty());
+    EXPECT_TRUE(ssm.names.front().source.has_value());
+    bool sourced = true;
+    for (const Suggestion& s : ssm.names) {
+        if (!s.source)
+            sourced = false;
+        EXPECT_TRUE(sourced || !s.source) << "a name with a source after one without: " << s.fullName;
+    }
+}
+
+TEST(NamingModes, GenerationCharacterInBothPlaces)
+{
+    for (NamingMode mode : kModes) {
+        for (int place : {1, 2}) {
+            SCOPED_TRACE(std::string(modeName(mode)) + " place " + std::to_string(place));
+            SuggestRequest req = modeRequest(mode);
+            req.generation = "嘉";
+            req.generationPlace = place;
+            req.minScore = 0;
+            const SuggestResult r = suggestNames(req);
+            if (mode == NamingMode::Master && r.names.empty()) {
+                // Every school at once may leave no stroke pattern for a fixed character.
+                EXPECT_EQ(r.message, "没有符合条件的名字，请降低最低分数或减少避用字后再试。");
+                continue;
+            }
+            ASSERT_FALSE(r.names.empty()) << r.message;
+            std::set<std::string> others;
+            for (const Suggestion& s : r.names) {
+                const auto g = chars(s.given);
+                ASSERT_EQ(g.size(), 2u);
+                EXPECT_EQ(g[static_cast<size_t>(place - 1)], "嘉") << s.given;
+                EXPECT_NE(g[static_cast<size_t>(2 - place)], "嘉");
+                others.insert(g[static_cast<size_t>(2 - place)]);
+            }
+            // The variety cap is for the free place only.
+            EXPECT_GT(others.size(), r.names.size() / 4);
+        }
+    }
+    // A generation character outside the candidate list and outside the table still works:
+    // the name test counts it as the table says (1 stroke).
+    SuggestRequest req = modeRequest(NamingMode::Mainstream);
+    req.generation = "䶮";
+    req.minScore = 0;
+    const SuggestResult r = suggestNames(req);
+    ASSERT_FALSE(r.names.empty());
+    EXPECT_FALSE(r.names.front().chars.front().inTable);
+    EXPECT_EQ(r.names.front().strokes[2], 1);
+}
+
+TEST(NamingModes, AvoidedCharactersNeverAppear)
+{
+    for (NamingMode mode : kModes) {
+        SuggestRequest req = modeRequest(mode);
+        const SuggestResult before = suggestNames(req);
+        ASSERT_GE(before.names.size(), 2u);
+        // Avoid the two characters of the best name.
+        req.avoid = before.names.front().given;
+        const SuggestResult after = suggestNames(req);
+        ASSERT_FALSE(after.names.empty());
+        for (const Suggestion& s : after.names)
+            for (const std::string& c : chars(req.avoid))
+                EXPECT_EQ(s.given.find(c), std::string::npos) << modeName(mode) << " " << s.given;
+    }
+}
+
+TEST(NamingModes, RefusedRequestsSayWhy)
+{
+    struct Row {
+        const char* label;
+        const char* generation;
+        int place;
+        int length;
+        const char* avoid;
+        const char* message;
+    };
+    const Row rows[] = {
+        {"generation not Chinese", "A", 1, 2, "", "辈份字必须是一个汉字。"},
+        {"generation of two", "嘉明", 1, 2, "", "辈份字必须是一个汉字。"},
+        {"generation of ill meaning", "死", 1, 2, "", "辈份字“死”含义不佳（死亡），不宜用于名字。"},
+        {"generation in a one-character name", "嘉", 1, 1, "", "设置辈份字时，名字须为两个字。"},
+        {"generation in place 3", "嘉", 3, 2, "", "辈份字只能放在名字的第一个字或第二个字。"},
+        {"generation avoided", "嘉", 1, 2, "明嘉", "辈份字不能同时是避用字。"},
+        {"avoided not Chinese", "", 1, 2, "明a", "避用字只能填写汉字。"},
+        {"avoided invalid UTF-8", "", 1, 2, "\xff", "避用字只能填写汉字。"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.label);
+        SuggestRequest req = modeRequest(NamingMode::Mainstream);
+        req.generation = row.generation;
+        req.generationPlace = row.place;
+        req.length = row.length;
+        req.avoid = row.avoid;
+        EXPECT_EQ(checkSuggestRequest(req), row.message);
+        const SuggestResult r = suggestNames(req);
+        EXPECT_TRUE(r.names.empty());
+        EXPECT_EQ(r.message, row.message);
+    }
+    // Options that leave nothing say so.
+    SuggestRequest req = modeRequest(NamingMode::Master);
+    req.minScore = 100;
+    req.generation = "嘉";
+    const SuggestResult none = suggestNames(req);
+    EXPECT_TRUE(none.names.empty());
+    EXPECT_EQ(none.message, "没有符合条件的名字，请降低最低分数或减少避用字后再试。");
 }
