@@ -86,7 +86,7 @@ void yxyIndexForm::navigateTo(const QString& address)
     m_pane->navigate(QUrl(address));
 }
 
-void showNamingResultWindow(const QString& address)
+void showNamingResultWindow(const QString& address, const QString& title)
 {
     QPointer<yxyIndexForm>& w = namingWindow();
     const bool created = !w;
@@ -94,6 +94,8 @@ void showNamingResultWindow(const QString& address)
         w = new yxyIndexForm;
     if (created)
         centreOnScreen(w);
+    if (!title.isEmpty())
+        w->setWindowTitle(title);
     w->navigateTo(address);
     w->show();
     w->raise();

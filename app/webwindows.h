@@ -42,7 +42,7 @@ private:
 
 // Shows the naming result window (creating and centring it on first use) and navigates
 // it to address, bringing it to the front.
-void showNamingResultWindow(const QString& address);
+void showNamingResultWindow(const QString& address, const QString& title = QString());
 
 // The naming result window while it is open (nullptr otherwise).
 yxyIndexForm* namingResultWindow();

@@ -17,6 +17,7 @@
 #include "naming/namingrequest.h"
 #include "naming/chartable.h"
 #include "naming/nametest.h"
+#include "naming/suggest.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -491,7 +492,11 @@ void zyIndexForm::startNaming(int modePage)
     BirthDate = out.birth;
     messageBoxes().tip(this, QString::fromStdString(out.message));
     yxy_str = vendorSiteBase() + QString::fromStdString(out.query);
-    showNamingResultWindow(yxy_str);
+    // The window is the mode's: "音形义模式取名" for the page of the inputs.
+    const auto mode = static_cast<naming::NamingMode>(modePage);
+    showNamingResultWindow(yxy_str, QString::fromUtf8(naming::modeName(mode).data(),
+                                                      static_cast<qsizetype>(naming::modeName(mode).size())) +
+                                        QStringLiteral("取名"));
 }
 
 pfIndexForm* zyIndexForm::reportWindow() const
