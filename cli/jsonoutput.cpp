@@ -1,5 +1,7 @@
 #include "cli/jsonoutput.h"
 
+#include <ranges>
+
 namespace xingming::cli {
 
 namespace {
@@ -38,21 +40,9 @@ void writeScoreJson(std::string& out, const naming::NameTestReport& rep)
     const naming::Grids& g = r.grids;
     JsonWriter w(out, BackspaceFormFeed::Numeric);
     w.beginObject();
-    w.key("chars");
-    w.beginArray();
-    for (const std::string& c : r.chars)
-        w.value(c);
-    w.endArray();
-    w.key("strokes");
-    w.beginArray();
-    for (std::int16_t s : r.strokes)
-        w.value(s);
-    w.endArray();
-    w.key("ziwuhang");
-    w.beginArray();
-    for (std::string_view e : r.ziwuhang)
-        w.value(e);
-    w.endArray();
+    w.arrayMember("chars", r.chars);
+    w.arrayMember("strokes", r.strokes);
+    w.arrayMember("ziwuhang", r.ziwuhang);
     w.member("tg", g.tg);
     w.member("rg", g.rg);
     w.member("dG", g.dG);
@@ -183,11 +173,7 @@ void writeSuggestJson(std::string& out, const SuggestJson& request, const naming
     w.beginArray();
     for (const naming::Suggestion& s : result.names) {
         w.beginObject();
-        w.key("elements");
-        w.beginArray();
-        for (naming::Element e : s.elements)
-            w.value(naming::elementText(e));
-        w.endArray();
+        w.arrayMember("elements", s.elements | std::views::transform(naming::elementText));
         w.member("fit", s.fit);
         w.member("full_name", s.fullName);
         w.key("grids");
@@ -202,11 +188,7 @@ void writeSuggestJson(std::string& out, const SuggestJson& request, const naming
         w.key("score");
         w.realValue(s.score);
         w.member("score_text", naming::scoreText(s.score));
-        w.key("strokes");
-        w.beginArray();
-        for (int n : s.strokes)
-            w.value(n);
-        w.endArray();
+        w.arrayMember("strokes", s.strokes);
         w.endObject();
     }
     w.endArray();

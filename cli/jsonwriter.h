@@ -111,6 +111,16 @@ public:
         value(v);
     }
 
+    // The member name with an array of the items.
+    template <typename Range> void arrayMember(JsonKey name, const Range& items)
+    {
+        key(name);
+        beginArray();
+        for (const auto& item : items)
+            value(item);
+        endArray();
+    }
+
 private:
     void separate()
     {
