@@ -1,4 +1,5 @@
 #include "cli/cliutil.h"
+#include "cli/jsonoutput.h"
 
 #include "naming/utf8.h"
 
@@ -18,17 +19,15 @@ void printLine(std::string_view text)
     std::fputc('\n', stdout);
 }
 
-void printJson(const nlohmann::json& value)
-{
-    printLine(value.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace));
-}
-
 int refuse(std::string_view message, bool json)
 {
     std::fwrite(message.data(), 1, message.size(), stderr);
     std::fputc('\n', stderr);
-    if (json)
-        printJson(nlohmann::json{{"error", std::string(message)}});
+    if (json) {
+        std::string out;
+        writeErrorJson(out, message);
+        printLine(out);
+    }
     return kExitRefused;
 }
 

@@ -1,7 +1,5 @@
-// Shared plumbing of the xingming-cli commands: exit codes, refusals and JSON output.
+// Shared plumbing of the xingming-cli commands: exit codes, refusals, input and output.
 #pragma once
-
-#include <nlohmann/json.hpp>
 
 #include <CLI/CLI.hpp>
 
@@ -35,9 +33,6 @@ inline void usageError(const std::string& what)
 
 // Prints text followed by a newline on standard output.
 void printLine(std::string_view text);
-
-// Prints a JSON value on one line.
-void printJson(const nlohmann::json& value);
 
 // A refusal by one of the system's checks: the message on standard error, and with
 // --json also {"error": message} on standard output. Returns kExitRefused.

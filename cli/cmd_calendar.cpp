@@ -1,5 +1,6 @@
 // The calendar commands: lunar-to-solar, solar-to-lunar and bazi.
 #include "cli/commands.h"
+#include "cli/jsonoutput.h"
 
 #include "calendar/fiveelements.h"
 #include "calendar/lunarcalendar.h"
@@ -179,8 +180,9 @@ void addCalendarCommands(CLI::App& app, CommandContext& ctx)
                                         std::to_string(hour)};
         const calendar::BirthChartValues c = calendar::birthChartValues(birth);
         if (bazi->json) {
-            printJson(
-                nlohmann::json{{"nongli", c.nongli}, {"bazhi", c.bazhi}, {"wuhang", c.wuhang}, {"whstr", c.whstr}});
+            std::string out;
+            writeBaziJson(out, c);
+            printLine(out);
         } else {
             printLine("农历生日：" + c.nongli);
             printLine("八字：" + c.bazhi);

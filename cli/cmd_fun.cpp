@@ -1,10 +1,12 @@
 // The entertainment commands: child-sex, match and biorhythm.
 #include "cli/commands.h"
+#include "cli/jsonoutput.h"
 
 #include "fun/biorhythm.h"
 #include "fun/childsex.h"
 #include "fun/couplematch.h"
 
+#include <array>
 #include <chrono>
 #include <ctime>
 #include <memory>
@@ -14,8 +16,6 @@
 namespace xingming::cli {
 
 namespace {
-
-using nlohmann::json;
 
 // ---------------------------------------------------------------------------------------------
 // child-sex
@@ -52,7 +52,7 @@ void runChildSex(const ChildSexArgs& a, CommandContext& ctx)
 
     // A value outside the 16-bit range is refused quietly: no method writes anything.
     const auto p = fun::predict(form);
-    std::optional<std::string_view> results[4];
+    std::array<std::optional<std::string_view>, 4> results;
     if (p) {
         if (p->chartAnswered)
             results[0] = p->LjieG1;
@@ -62,11 +62,9 @@ void runChildSex(const ChildSexArgs& a, CommandContext& ctx)
     }
 
     if (a.json) {
-        json out = json::object();
-        const char* keys[4] = {"LjieG1", "LjieG2", "LjieG3", "LjieG4"};
-        for (int i = 0; i < 4; ++i)
-            out[keys[i]] = results[i] ? json(std::string(*results[i])) : json(nullptr);
-        printJson(out);
+        std::string out;
+        writeChildSexJson(out, results);
+        printLine(out);
         return;
     }
     // The result area as the page shows it: the chart line says when the chart has no row.
@@ -111,7 +109,9 @@ void runMatch(const MatchArgs& a, CommandContext& ctx)
     }
     const auto& v = std::get<fun::MatchVerdict>(outcome);
     if (a.json) {
-        printJson(json{{"D", v.D}, {"verdict", std::string(v.verdict)}});
+        std::string out;
+        writeMatchJson(out, v);
+        printLine(out);
         return;
     }
     printLine("结果分析");
@@ -190,14 +190,10 @@ void runBiorhythm(const BiorhythmArgs& a, CommandContext& ctx)
         return;
     }
     const auto& r = std::get<fun::BiorhythmReading>(outcome);
-    const char* keys[3] = {"emotional", "intellectual", "physical"};
     if (a.json) {
-        json out{{"days", r.days}};
-        for (size_t i = 0; i < 3; ++i) {
-            const auto& c = r.cycles[i];
-            out[keys[i]] = json{{"d", c.d}, {"index", c.index}, {"label", c.label}};
-        }
-        printJson(out);
+        std::string out;
+        writeBiorhythmJson(out, r);
+        printLine(out);
         return;
     }
     printLine("出生天数：" + std::to_string(r.days));

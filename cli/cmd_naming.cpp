@@ -1,5 +1,6 @@
 // The commands `naming` (the online naming request) and `detail` (the 81 explanations).
 #include "cli/commands.h"
+#include "cli/jsonoutput.h"
 
 #include "naming/namingrequest.h"
 #include "naming/explanations.h"
@@ -69,7 +70,9 @@ void addNamingCommands(CLI::App& app, CommandContext& ctx)
         }
         const std::string address = "http://" + std::string(kVendorHost) + res.query;
         if (opts->json) {
-            printJson(nlohmann::json{{"message", res.message}, {"yxy_str", address}});
+            std::string out;
+            writeNamingJson(out, res.message, address);
+            printLine(out);
         } else {
             printLine(res.message);
             printLine(address);

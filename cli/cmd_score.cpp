@@ -1,6 +1,6 @@
 // The commands `score` and `char`.
 #include "cli/commands.h"
-#include "cli/jsonwriter.h"
+#include "cli/jsonoutput.h"
 
 #include "naming/chartable.h"
 #include "naming/nametest.h"
@@ -37,86 +37,6 @@ std::optional<CalendarKind> parseCalendar(std::string_view s)
     if (s == "lunar-leap")
         return CalendarKind::LunarLeap;
     return calendar::calendarFromText(s);
-}
-
-void writeScoreJson(std::string& out, const naming::NameTestReport& rep)
-{
-    const naming::PxmzResult& r = rep.result;
-    const naming::Grids& g = r.grids;
-    JsonWriter w(out);
-    w.beginObject();
-    w.key("chars");
-    w.beginArray();
-    for (const std::string& c : r.chars)
-        w.value(c);
-    w.endArray();
-    w.key("strokes");
-    w.beginArray();
-    for (std::int16_t s : r.strokes)
-        w.value(int{s});
-    w.endArray();
-    w.key("ziwuhang");
-    w.beginArray();
-    for (std::string_view e : r.ziwuhang)
-        w.value(e);
-    w.endArray();
-    w.member("tg", int{g.tg});
-    w.member("rg", int{g.rg});
-    w.member("dG", int{g.dG});
-    w.member("wg", int{g.wg});
-    w.member("zg", int{g.zg});
-    w.key("grid_elements");
-    w.beginObject();
-    w.member("tg", naming::gridCellText(g.tg));
-    w.member("rg", naming::gridCellText(g.rg));
-    w.member("dG", naming::gridCellText(g.dG));
-    w.member("wg", naming::gridCellText(g.wg));
-    w.member("zg", naming::gridCellText(g.zg));
-    w.endObject();
-    w.member("tp", r.tp);
-    w.member("rp", r.rp);
-    w.member("dp", r.dp);
-    w.member("zp", r.zp);
-    w.member("wp", r.wp);
-    w.key("colors");
-    w.beginObject();
-    w.member("t", r.colours.t);
-    w.member("r", r.colours.r);
-    w.member("d", r.colours.d);
-    w.member("z", r.colours.z);
-    w.member("w", r.colours.w);
-    w.endObject();
-    w.member("scp", r.scp);
-    w.member("jsp", r.jsp);
-    w.member("cgp", r.cgp);
-    w.member("rjp", r.rjp);
-    w.member("ranshi", r.ranshi);
-    w.member("danshi", r.danshi);
-    w.member("wanshi", r.wanshi);
-    w.member("zanshi", r.zanshi);
-    w.member("zf2", r.zf2);
-    w.member("score_text", naming::scoreText(r.zf2));
-    w.member("lastdp", r.lastdp);
-    w.key("birth");
-    w.beginObject();
-    w.member("year", rep.birth.year);
-    w.member("month", rep.birth.month);
-    w.member("day", rep.birth.day);
-    w.member("hour", rep.birth.hour);
-    w.endObject();
-    w.member("nongli", r.nongli);
-    w.member("bazhi", r.bazhi);
-    w.member("wuhang", r.wuhang);
-    w.member("whstr", r.whstr);
-    w.endObject();
-}
-
-void writeErrorJson(std::string& out, std::string_view message)
-{
-    JsonWriter w(out);
-    w.beginObject();
-    w.member("error", message);
-    w.endObject();
 }
 
 // The report as the report window shows it, section by section; the cells of one item
@@ -307,30 +227,23 @@ void addScoreCommands(CLI::App& app, CommandContext& ctx)
     chr->add_option("TEXT", *text, "characters to look up")->required();
     chr->add_flag("--json", *json, "print JSON");
     chr->callback([text, json]() {
-        std::string out;
-        JsonWriter w(out);
-        if (*json)
-            w.beginArray();
+        std::vector<CharRow> rows;
         for (char32_t c : naming::decodeUtf8(*text)) {
-            const std::string ch = naming::encodeUtf8(c);
+            std::string ch = naming::encodeUtf8(c);
             const naming::CharInfo info = naming::lookupChar(ch);
-            const std::string_view element = naming::elementText(info.element);
-            if (*json) {
-                w.beginObject();
-                w.member("char", ch);
-                w.member("position", info.position);
-                w.member("strokes", info.strokes);
-                w.member("element", element);
-                w.endObject();
-            } else {
-                out += ch + "\t" + std::to_string(info.position) + "\t" + std::to_string(info.strokes) + "\t" +
-                       std::string(element) + "\n";
+            rows.push_back({std::move(ch), info});
+        }
+        std::string out;
+        if (*json) {
+            writeCharsJson(out, rows);
+        } else {
+            for (const CharRow& row : rows) {
+                if (!out.empty())
+                    out += '\n';
+                out += row.ch + "\t" + std::to_string(row.info.position) + "\t" + std::to_string(row.info.strokes) +
+                       "\t" + std::string(naming::elementText(row.info.element));
             }
         }
-        if (*json)
-            w.endArray();
-        else if (!out.empty())
-            out.pop_back();
         printLine(out);
     });
 }

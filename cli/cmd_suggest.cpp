@@ -1,5 +1,6 @@
 // The command `suggest`: the naming engine over the inputs and checks of the naming pane.
 #include "cli/commands.h"
+#include "cli/jsonoutput.h"
 
 #include "naming/namingrequest.h"
 #include "naming/nametest.h"
@@ -27,23 +28,6 @@ std::string elementList(const naming::ElementNeeds& needs)
             out += naming::elementText(el);
     }
     return out;
-}
-
-nlohmann::json suggestionJson(const naming::Suggestion& s)
-{
-    nlohmann::json elements = nlohmann::json::array();
-    for (naming::Element e : s.elements)
-        elements.push_back(std::string(naming::elementText(e)));
-    return nlohmann::json{
-        {"name", s.given},
-        {"full_name", s.fullName},
-        {"score", s.score},
-        {"score_text", naming::scoreText(s.score)},
-        {"strokes", s.strokes},
-        {"elements", elements},
-        {"grids", {{"tg", s.grids.tg}, {"rg", s.grids.rg}, {"dG", s.grids.dG}, {"wg", s.grids.wg}, {"zg", s.grids.zg}}},
-        {"fit", s.fit},
-    };
 }
 
 std::string suggestionLine(size_t rank, const naming::Suggestion& s, bool twoCharSurname, bool twoCharGiven)
@@ -92,20 +76,10 @@ void addSuggestCommands(CLI::App& app, CommandContext& ctx)
         req.limit = static_cast<size_t>(opts->top);
         const naming::SuggestResult res = naming::suggestNames(req);
         if (opts->json) {
-            nlohmann::json list = nlohmann::json::array();
-            for (const naming::Suggestion& s : res.names)
-                list.push_back(suggestionJson(s));
-            const calendar::BirthDate& b = checked.birth;
-            printJson(nlohmann::json{
-                {"surname", form.surname},
-                {"sex", checked.sex},
-                {"length", req.length},
-                {"birth", {{"year", b.year}, {"month", b.month}, {"day", b.day}, {"hour", b.hour}}},
-                {"whstr", res.chart.whstr},
-                {"wanted", elementList(res.needs)},
-                {"qualifying", res.qualifying},
-                {"suggestions", list},
-            });
+            const std::string wanted = elementList(res.needs);
+            std::string out;
+            writeSuggestJson(out, {form.surname, checked.sex, req.length, checked.birth, wanted}, res);
+            printLine(out);
             return;
         }
         printLine(res.chart.whstr);

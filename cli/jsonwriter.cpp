@@ -1,90 +1,181 @@
 #include "cli/jsonwriter.h"
 
+#include <bit>
 #include <charconv>
+#include <cmath>
+#include <cstring>
 
 namespace xingming::cli {
 
-void appendJsonString(std::string& out, std::string_view s)
+namespace {
+
+constexpr std::uint64_t kOnes = 0x0101010101010101u;
+constexpr std::uint64_t kHighs = 0x8080808080808080u;
+static_assert(std::endian::native == std::endian::little, "the word scan reads the first byte as the lowest");
+
+// The high bit of every byte of w that needs a look: a control character, '"', '\\', or
+// any byte of a multi-byte character (which is checked to be well-formed UTF-8). Bytes
+// above the lowest one marked may be marked falsely (a borrow runs on); the lowest never is.
+constexpr std::uint64_t attention(std::uint64_t w)
+{
+    const std::uint64_t control = (w - kOnes * 0x20) & ~w;
+    const std::uint64_t quote = w ^ (kOnes * '"');
+    const std::uint64_t backslash = w ^ (kOnes * '\\');
+    return (control | ((quote - kOnes) & ~quote) | ((backslash - kOnes) & ~backslash) | w) & kHighs;
+}
+static_assert(attention(0x4142434445464748u) == 0);
+static_assert(attention(0x41424344454647'22u) == 0x80);
+static_assert(attention(0x4142'5c'4445464748u) == 0x80ull << 40);
+static_assert(attention(0x1f42434445464748u) == 0x80ull << 56);
+static_assert(attention(0x41424344'e4'464748u) == 0x80ull << 24);
+
+// The length of the well-formed UTF-8 character at p (Unicode table 3-7) when it is one;
+// otherwise 0, and bad is the length of its maximal well-formed start (at least 1), the
+// bytes that one U+FFFD stands for.
+std::size_t utf8Length(const unsigned char* p, const unsigned char* end, std::size_t& bad)
+{
+    const unsigned c = p[0];
+    std::size_t n;
+    unsigned lo = 0x80, hi = 0xbf; // the range of the second byte
+    if (c >= 0xc2 && c <= 0xdf) {
+        n = 2;
+    } else if (c >= 0xe0 && c <= 0xef) {
+        n = 3;
+        if (c == 0xe0)
+            lo = 0xa0;
+        else if (c == 0xed)
+            hi = 0x9f;
+    } else if (c >= 0xf0 && c <= 0xf4) {
+        n = 4;
+        if (c == 0xf0)
+            lo = 0x90;
+        else if (c == 0xf4)
+            hi = 0x8f;
+    } else {
+        bad = 1;
+        return 0;
+    }
+    std::size_t i = 1;
+    for (; i < n && p + i < end; ++i) {
+        const unsigned b = p[i];
+        if (b < lo || b > hi)
+            break;
+        lo = 0x80;
+        hi = 0xbf;
+    }
+    if (i == n)
+        return n;
+    bad = i;
+    return 0;
+}
+
+void appendEscape(std::string& out, unsigned char c, BackspaceFormFeed bf)
 {
     static constexpr char kHex[] = "0123456789abcdef";
-    out.push_back('"');
-    size_t run = 0; // start of the pending run of characters that need no escape
-    for (size_t i = 0; i < s.size(); ++i) {
-        const auto c = static_cast<unsigned char>(s[i]);
-        if (c >= 0x20 && c != '"' && c != '\\')
-            continue;
-        out.append(s.data() + run, i - run);
-        run = i + 1;
-        switch (c) {
-        case '"':
-            out += "\\\"";
+    char buf[6] = {'\\', 'u', '0', '0', kHex[c >> 4], kHex[c & 15]};
+    std::size_t n = 2;
+    switch (c) {
+    case '"':
+    case '\\':
+        buf[1] = static_cast<char>(c);
+        break;
+    case '\n':
+        buf[1] = 'n';
+        break;
+    case '\r':
+        buf[1] = 'r';
+        break;
+    case '\t':
+        buf[1] = 't';
+        break;
+    case '\b':
+    case '\f':
+        if (bf == BackspaceFormFeed::Short) {
+            buf[1] = c == '\b' ? 'b' : 'f';
             break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        default:
-            out += "\\u00";
-            out.push_back(kHex[c >> 4]);
-            out.push_back(kHex[c & 15]);
         }
+        [[fallthrough]];
+    default:
+        n = 6;
     }
-    out.append(s.data() + run, s.size() - run);
+    out.append(buf, n);
+}
+
+} // namespace
+
+void appendJsonString(std::string& out, std::string_view s, BackspaceFormFeed bf)
+{
+    const auto* p = reinterpret_cast<const unsigned char*>(s.data());
+    const auto* const end = p + s.size();
+    const auto* run = p; // start of the pending bytes that are copied as they stand
+    out.push_back('"');
+    while (true) {
+        // Eight bytes a step while none needs a look.
+        while (end - p >= 8) {
+            std::uint64_t w;
+            std::memcpy(&w, p, 8);
+            const std::uint64_t m = attention(w);
+            if (m != 0) {
+                p += std::countr_zero(m) / 8;
+                break;
+            }
+            p += 8;
+        }
+        if (p == end)
+            break;
+        const unsigned char c = *p;
+        if (c < 0x80) {
+            if (c >= 0x20 && c != '"' && c != '\\') {
+                ++p; // the last bytes, taken one at a time
+                continue;
+            }
+            out.append(reinterpret_cast<const char*>(run), static_cast<std::size_t>(p - run));
+            appendEscape(out, c, bf);
+            run = ++p;
+            continue;
+        }
+        // Multi-byte characters, one after the other as in Chinese text, stay in the run.
+        do {
+            // Most of the text: three-byte characters whose lead byte takes any continuation
+            // bytes (U+1000 to U+FFFF but for the surrogates), Chinese and its punctuation.
+            if (end - p >= 3 && *p >= 0xe1 && *p <= 0xef && *p != 0xed && (p[1] & 0xc0) == 0x80 &&
+                (p[2] & 0xc0) == 0x80) {
+                p += 3;
+                continue;
+            }
+            std::size_t bad = 0;
+            const std::size_t n = utf8Length(p, end, bad);
+            if (n != 0) {
+                p += n;
+                continue;
+            }
+            out.append(reinterpret_cast<const char*>(run), static_cast<std::size_t>(p - run));
+            out += "\xEF\xBF\xBD";
+            run = p += bad;
+        } while (p != end && *p >= 0x80);
+    }
+    out.append(reinterpret_cast<const char*>(run), static_cast<std::size_t>(p - run));
     out.push_back('"');
 }
 
-void JsonWriter::separate()
+void JsonWriter::appendInteger(std::int64_t n)
 {
-    if (m_afterKey) {
-        m_afterKey = false;
-        return;
-    }
-    if (!m_first)
-        m_out.push_back(',');
-    m_first = false;
-}
-
-void JsonWriter::open(char c)
-{
-    separate();
-    m_out.push_back(c);
-    m_first = true;
-}
-
-void JsonWriter::close(char c)
-{
-    m_out.push_back(c);
-    m_first = false;
-}
-
-void JsonWriter::key(std::string_view name)
-{
-    separate();
-    appendJsonString(m_out, name);
-    m_out.push_back(':');
-    m_afterKey = true;
-}
-
-void JsonWriter::value(std::string_view s)
-{
-    separate();
-    appendJsonString(m_out, s);
-}
-
-void JsonWriter::value(std::int64_t n)
-{
-    separate();
     char buf[24];
     const auto r = std::to_chars(buf, buf + sizeof buf, n);
     m_out.append(buf, r.ptr);
+}
+
+void JsonWriter::appendInteger(std::uint64_t n)
+{
+    char buf[24];
+    const auto r = std::to_chars(buf, buf + sizeof buf, n);
+    m_out.append(buf, r.ptr);
+}
+
+void JsonWriter::value(bool b)
+{
+    separate();
+    m_out += b ? "true" : "false";
 }
 
 void JsonWriter::value(float x)
@@ -95,24 +186,70 @@ void JsonWriter::value(float x)
     m_out.append(buf, r.ptr);
 }
 
-void JsonWriter::value(bool b)
+void JsonWriter::realValue(double x)
 {
     separate();
-    m_out += b ? "true" : "false";
+    if (!std::isfinite(x)) {
+        m_out += "null";
+        return;
+    }
+    if (x == 0) {
+        m_out += std::signbit(x) ? "-0.0" : "0.0";
+        return;
+    }
+    // The shortest digits, d.ddde±X, laid out again: fixed notation while the decimal
+    // point falls within 15 digits of the first and no more than 3 zeros follow it
+    // ("0.0001"), else d.ddde±XX.
+    char sci[32];
+    const auto r = std::to_chars(sci, sci + sizeof sci, x, std::chars_format::scientific);
+    const std::string_view text(sci, static_cast<std::size_t>(r.ptr - sci));
+    const std::size_t e = text.find('e');
+    std::string_view mantissa = text.substr(0, e);
+    int exponent = 0;
+    std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(), exponent);
+    if (mantissa.front() == '-') {
+        m_out.push_back('-');
+        mantissa.remove_prefix(1);
+    }
+    char digits[24];
+    int k = 0; // [1, 17]
+    for (char c : mantissa)
+        if (c != '.')
+            digits[k++] = c;
+    const int n = exponent + 1; // the place of the decimal point after the first digit
+    constexpr int kMinExp = -4, kMaxExp = 15;
+    if (k <= n && n <= kMaxExp) {
+        m_out.append(digits, static_cast<std::size_t>(k));
+        m_out.append(static_cast<std::size_t>(n - k), '0');
+        m_out += ".0";
+    } else if (0 < n && n <= kMaxExp) {
+        m_out.append(digits, static_cast<std::size_t>(n));
+        m_out.push_back('.');
+        m_out.append(digits + n, static_cast<std::size_t>(k - n));
+    } else if (kMinExp < n && n <= 0) {
+        m_out += "0.";
+        m_out.append(static_cast<std::size_t>(-n), '0');
+        m_out.append(digits, static_cast<std::size_t>(k));
+    } else {
+        m_out.push_back(digits[0]);
+        if (k > 1) {
+            m_out.push_back('.');
+            m_out.append(digits + 1, static_cast<std::size_t>(k - 1));
+        }
+        m_out.push_back('e');
+        const int ex = n - 1;
+        m_out.push_back(ex < 0 ? '-' : '+');
+        const int a = ex < 0 ? -ex : ex; // [0, 324]
+        if (a < 10)
+            m_out.push_back('0');
+        m_out += std::to_string(a);
+    }
 }
 
 void JsonWriter::null()
 {
     separate();
     m_out += "null";
-}
-
-void JsonWriter::value(std::optional<std::uint32_t> n)
-{
-    if (n)
-        value(static_cast<std::int64_t>(*n));
-    else
-        null();
 }
 
 } // namespace xingming::cli

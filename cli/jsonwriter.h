@@ -1,7 +1,12 @@
-// A small streaming JSON writer for the hot path of `score --batch`: it appends to one
-// buffer and escapes as it goes, so a report line costs no tree of nodes.
+// The one JSON writer of the command line: it appends to one buffer and escapes as it goes,
+// so an object costs no tree of nodes. It writes the bytes that nlohmann::json's compact dump()
+// with error_handler_t::replace writes: non-ASCII text kept as it is, ill-formed UTF-8 as
+// U+FFFD, control characters escaped. Members stand in the order they are written, so an
+// object that has always been printed with sorted keys is written with its keys in that order.
 #pragma once
 
+#include <concepts>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -9,9 +14,48 @@
 
 namespace xingming::cli {
 
+// How a backspace and a form feed are written: "\b" and "\f" (as nlohmann::json writes
+// them), or "\u0008" and "\u000c" (as the objects of `score` have always had them).
+enum class BackspaceFormFeed { Short, Numeric };
+
+// Appends s to out as a JSON string literal.
+void appendJsonString(std::string& out, std::string_view s, BackspaceFormFeed bf = BackspaceFormFeed::Short);
+
+// A member name written as it stands in the source: checked at compile time to need no
+// escaping, and kept with its quotes, its colon and the comma that separates it from the
+// member before, so writing it is one copy.
+class JsonKey {
+public:
+    template <std::size_t N> consteval JsonKey(const char (&name)[N]) // NOLINT: a literal converts
+    {
+        static_assert(N + 3 <= kCapacity, "a member name this long wants a larger JsonKey");
+        m_text[0] = ',';
+        m_text[1] = '"';
+        for (std::size_t i = 0; i + 1 < N; ++i) {
+            const char c = name[i];
+            if (c < 0x20 || c == '"' || c == '\\' || c == 0x7f)
+                throw "a member name written as it stands must be printable ASCII without quote or backslash";
+            m_text[i + 2] = c;
+        }
+        m_text[N + 1] = '"';
+        m_text[N + 2] = ':';
+        m_size = static_cast<unsigned char>(N + 3);
+    }
+
+    // `,"name":`
+    std::string_view afterMember() const { return {m_text, m_size}; }
+    // `"name":`
+    std::string_view first() const { return {m_text + 1, m_size - 1u}; }
+
+private:
+    static constexpr std::size_t kCapacity = 32;
+    char m_text[kCapacity]{};
+    unsigned char m_size = 0;
+};
+
 class JsonWriter {
 public:
-    explicit JsonWriter(std::string& out) : m_out(out) {}
+    explicit JsonWriter(std::string& out, BackspaceFormFeed bf = BackspaceFormFeed::Short) : m_out(out), m_bf(bf) {}
 
     void beginObject() { open('{'); }
     void endObject() { close('}'); }
@@ -19,34 +63,91 @@ public:
     void endArray() { close(']'); }
 
     // Starts the member `name` of the current object.
-    void key(std::string_view name);
+    void key(JsonKey name)
+    {
+        m_out += m_first ? name.first() : name.afterMember();
+        m_first = false;
+        m_afterKey = true;
+    }
 
-    void value(std::string_view s);
+    void value(std::string_view s)
+    {
+        separate();
+        appendJsonString(m_out, s, m_bf);
+    }
     void value(const char* s) { value(std::string_view(s)); }
-    void value(std::int64_t n);
-    void value(int n) { value(static_cast<std::int64_t>(n)); }
-    void value(float x);
+    void value(const std::string& s) { value(std::string_view(s)); }
+    template <std::integral T>
+    requires(!std::same_as<T, bool> && !std::same_as<T, char>) void value(T n)
+    {
+        separate();
+        if constexpr (std::is_signed_v<T>)
+            appendInteger(static_cast<std::int64_t>(n));
+        else
+            appendInteger(static_cast<std::uint64_t>(n));
+    }
     void value(bool b);
+    // The shortest text that reads back as the same float: 80.5, 80.
+    void value(float x);
+    // Doubles are written by realValue, whose form differs from that of floats.
+    void value(double) = delete;
+    // A double in nlohmann::json's layout of a number_float, always with a decimal point or
+    // an exponent (80.0, 80.5, 0.0001, 1e-05, 1e+16); null when it is not finite. The digits
+    // are the shortest that read back as x, which are nlohmann's for the scores and other
+    // short numbers; for some numbers of 9 and more digits nlohmann's Grisu2 writes more.
+    void realValue(double x);
     void null();
-    void value(std::optional<std::uint32_t> n);
+    template <typename T> void value(const std::optional<T>& v)
+    {
+        if (v)
+            value(*v);
+        else
+            null();
+    }
 
-    template <typename T> void member(std::string_view name, const T& v)
+    template <typename T> void member(JsonKey name, const T& v)
     {
         key(name);
         value(v);
     }
 
+    // The member name with an array of the items.
+    template <typename Range> void arrayMember(JsonKey name, const Range& items)
+    {
+        key(name);
+        beginArray();
+        for (const auto& item : items)
+            value(item);
+        endArray();
+    }
+
 private:
-    void separate();
-    void open(char c);
-    void close(char c);
+    void separate()
+    {
+        if (m_afterKey)
+            m_afterKey = false;
+        else if (!m_first)
+            m_out.push_back(',');
+        m_first = false;
+    }
+    void open(char c)
+    {
+        separate();
+        m_out.push_back(c);
+        m_first = true;
+    }
+    void close(char c)
+    {
+        m_out.push_back(c);
+        m_first = false;
+    }
+    void appendInteger(std::int64_t n);
+    void appendInteger(std::uint64_t n);
 
     std::string& m_out;
+    BackspaceFormFeed m_bf;
     bool m_first = true; // no member or element yet at this level
     bool m_afterKey = false;
 };
-
-// Appends s to out as a JSON string literal.
-void appendJsonString(std::string& out, std::string_view s);
 
 } // namespace xingming::cli
