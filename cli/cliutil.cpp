@@ -19,6 +19,12 @@ void printLine(std::string_view text)
     std::fputc('\n', stdout);
 }
 
+void printWarning(std::string_view text)
+{
+    std::fwrite(text.data(), 1, text.size(), stderr);
+    std::fputc('\n', stderr);
+}
+
 int refuse(std::string_view message, bool json)
 {
     std::fwrite(message.data(), 1, message.size(), stderr);

@@ -34,6 +34,9 @@ inline void usageError(const std::string& what)
 // Prints text followed by a newline on standard output.
 void printLine(std::string_view text);
 
+// Prints text followed by a newline on standard error: a warning beside a result.
+void printWarning(std::string_view text);
+
 // A refusal by one of the system's checks: the message on standard error, and with
 // --json also {"error": message} on standard output. Returns kExitRefused.
 int refuse(std::string_view message, bool json);

@@ -3,7 +3,9 @@
 #include "cli/jsonoutput.h"
 
 #include "naming/chartable.h"
+#include "naming/hanzi.h"
 #include "naming/nametest.h"
+#include "naming/suggest.h"
 #include "naming/utf8.h"
 
 #include <cstdio>
@@ -179,6 +181,24 @@ std::optional<CalendarKind> parseCalendarText(std::string_view s)
     return parseCalendar(s);
 }
 
+// Beside the table's columns: pinyin, whether the table has the character (with the Kangxi
+// count its radical gives when it does not), and the meaning when the candidate list has it.
+static std::string charDetails(char32_t c)
+{
+    const std::string_view pinyin = naming::readingsOf(c);
+    std::string out = pinyin.empty() ? std::string("（无拼音）") : std::string(pinyin);
+    if (naming::charPosition(c) != 0) {
+        out += "\t字库有此字";
+    } else {
+        const int derived = naming::derivedKangxiStrokes(c);
+        out += derived > 0 ? "\t字库无此字，按部首推算康熙笔画 " + std::to_string(derived) + " 划"
+                           : std::string("\t字库无此字");
+    }
+    if (const naming::NameCandidate* cand = naming::findCandidate(c))
+        out += "\t" + std::string(cand->gloss);
+    return out;
+}
+
 void addScoreCommands(CLI::App& app, CommandContext& ctx)
 {
     auto opts = std::make_shared<ScoreOptions>();
@@ -211,6 +231,10 @@ void addScoreCommands(CLI::App& app, CommandContext& ctx)
             ctx.exitCode = refuse(res.message, opts->json);
             return;
         }
+        // Characters the table lacks are scored as the table says; the user is told which.
+        const std::string warning = naming::outsideTableWarning(naming::charsOutsideTable(res.report->result));
+        if (!warning.empty())
+            printWarning(warning);
         std::string out;
         if (opts->json)
             writeScoreJson(out, *res.report);
@@ -223,7 +247,8 @@ void addScoreCommands(CLI::App& app, CommandContext& ctx)
 
     auto text = std::make_shared<std::string>();
     auto json = std::make_shared<bool>(false);
-    CLI::App* chr = app.add_subcommand("char", "Position, strokes and element of every character of TEXT");
+    CLI::App* chr = app.add_subcommand(
+        "char", "Position, strokes and element of every character of TEXT, with its pinyin, meaning and radical");
     chr->add_option("TEXT", *text, "characters to look up")->required();
     chr->add_flag("--json", *json, "print JSON");
     chr->callback([text, json]() {
@@ -231,7 +256,7 @@ void addScoreCommands(CLI::App& app, CommandContext& ctx)
         for (char32_t c : naming::decodeUtf8(*text)) {
             std::string ch = naming::encodeUtf8(c);
             const naming::CharInfo info = naming::lookupChar(ch);
-            rows.push_back({std::move(ch), info});
+            rows.push_back({std::move(ch), c, info});
         }
         std::string out;
         if (*json) {
@@ -241,7 +266,7 @@ void addScoreCommands(CLI::App& app, CommandContext& ctx)
                 if (!out.empty())
                     out += '\n';
                 out += row.ch + "\t" + std::to_string(row.info.position) + "\t" + std::to_string(row.info.strokes) +
-                       "\t" + std::string(naming::elementText(row.info.element));
+                       "\t" + std::string(naming::elementText(row.info.element)) + "\t" + charDetails(row.code);
             }
         }
         printLine(out);

@@ -1,5 +1,8 @@
 #include "cli/jsonoutput.h"
 
+#include "naming/hanzi.h"
+#include "naming/utf8.h"
+
 #include <ranges>
 
 namespace xingming::cli {
@@ -85,6 +88,17 @@ void writeScoreJson(std::string& out, const naming::NameTestReport& rep)
     w.member("bazhi", r.bazhi);
     w.member("wuhang", r.wuhang);
     w.member("whstr", r.whstr);
+    // Characters the table lacks: the name test counts them 1 stroke without element.
+    w.key("warnings");
+    w.beginArray();
+    for (const naming::OutsideChar& c : naming::charsOutsideTable(r)) {
+        w.beginObject();
+        w.member("char", c.ch);
+        w.member("derived_strokes", c.derivedStrokes);
+        w.member("message", naming::outsideTableWarning({c}));
+        w.endObject();
+    }
+    w.endArray();
     w.endObject();
 }
 
@@ -98,6 +112,31 @@ void writeCharsJson(std::string& out, const std::vector<CharRow>& rows)
         w.member("position", row.info.position);
         w.member("strokes", row.info.strokes);
         w.member("element", naming::elementText(row.info.element));
+        w.member("in_table", row.info.position != 0);
+        w.member("pinyin", naming::commonReading(row.code));
+        w.member("readings", naming::readingsOf(row.code));
+        w.member("several_readings", naming::hasSeveralReadings(row.code));
+        const naming::NameCandidate* cand = naming::findCandidate(row.code);
+        w.member("gloss", cand ? cand->gloss : std::string_view());
+        if (cand) {
+            w.member("lean", naming::leanText(cand->sex));
+        } else {
+            w.key("lean");
+            w.null();
+        }
+        const std::optional<naming::RadicalStrokes> rs = naming::radicalStrokes(row.code);
+        if (rs) {
+            w.member("radical", naming::encodeUtf8(naming::radicalCharacter(rs->radical)));
+            w.member("radical_number", rs->radical);
+        } else {
+            w.key("radical");
+            w.null();
+            w.key("radical_number");
+            w.null();
+        }
+        const naming::KangxiStrokes kx = naming::kangxiStrokes(row.code);
+        w.member("kangxi_strokes", kx.strokes);
+        w.member("derived", kx.derived);
         w.endObject();
     }
     w.endArray();
@@ -165,14 +204,33 @@ void writeSuggestJson(std::string& out, const SuggestJson& request, const naming
 {
     JsonWriter w(out);
     w.beginObject();
+    w.member("avoid", request.avoid);
     writeBirth(w, request.birth, true);
+    w.member("generation", request.generation);
+    w.member("generation_place", request.generationPlace);
     w.member("length", request.length);
+    w.member("message", result.message);
+    w.member("mode", request.mode);
     w.member("qualifying", result.qualifying);
     w.member("sex", request.sex);
     w.key("suggestions");
     w.beginArray();
     for (const naming::Suggestion& s : result.names) {
         w.beginObject();
+        w.key("chars");
+        w.beginArray();
+        for (const naming::SuggestedChar& c : s.chars) {
+            w.beginObject();
+            w.member("char", c.ch);
+            w.member("element", naming::elementText(c.element));
+            w.member("gloss", c.gloss);
+            w.member("in_table", c.inTable);
+            w.member("pinyin", c.pinyin);
+            w.member("several_readings", c.severalReadings);
+            w.member("strokes", c.strokes);
+            w.endObject();
+        }
+        w.endArray();
         w.arrayMember("elements", s.elements | std::views::transform(naming::elementText));
         w.member("fit", s.fit);
         w.member("full_name", s.fullName);
@@ -185,9 +243,22 @@ void writeSuggestJson(std::string& out, const SuggestJson& request, const naming
         w.member("zg", s.grids.zg);
         w.endObject();
         w.member("name", s.given);
+        w.arrayMember("rules", s.passed.rules() | std::views::transform(naming::ruleText));
         w.key("score");
         w.realValue(s.score);
         w.member("score_text", naming::scoreText(s.score));
+        if (s.source) {
+            w.key("source");
+            w.beginObject();
+            w.member("author", s.source->author);
+            w.member("line", s.source->line);
+            w.member("title", s.source->title);
+            w.member("work", s.source->work);
+            w.endObject();
+        } else {
+            w.key("source");
+            w.null();
+        }
         w.arrayMember("strokes", s.strokes);
         w.endObject();
     }

@@ -29,6 +29,7 @@ void writeScoreJson(std::string& out, const naming::NameTestReport& rep);
 // `char`: one object a character.
 struct CharRow {
     std::string ch;
+    char32_t code = 0;
     naming::CharInfo info;
 };
 void writeCharsJson(std::string& out, const std::vector<CharRow>& rows);
@@ -54,6 +55,10 @@ struct SuggestJson {
     int length = 2;
     calendar::BirthDate birth;
     std::string_view wanted; // the wanted elements, "木火"
+    std::string_view mode;   // "音形义模式"
+    std::string_view generation;
+    int generationPlace = 1;
+    std::string_view avoid;
 };
 void writeSuggestJson(std::string& out, const SuggestJson& request, const naming::SuggestResult& result);
 

@@ -471,7 +471,17 @@ void Engine::walkLevels(const std::vector<StrokePair>& pairs, bool skipSourced)
     }
 }
 
-// The names of the sound-shape-meaning mode that have a source, best value first.
+int workRank(const std::optional<PoemSource>& source)
+{
+    static constexpr std::array<std::string_view, 5> kWorks{"诗经", "楚辞", "论语", "唐诗", "宋词"};
+    if (!source)
+        return static_cast<int>(kWorks.size());
+    const auto it = std::find(kWorks.begin(), kWorks.end(), source->work);
+    return static_cast<int>(it - kWorks.begin());
+}
+
+// The names of the sound-shape-meaning mode that have a source, best value first, and
+// among equal values the older work first.
 void Engine::sourcedNames(const std::vector<StrokePair>& pairs)
 {
     std::array<int, (kMaxStrokes + 1) * (kMaxStrokes + 1)> pairIndex{};
@@ -486,11 +496,14 @@ void Engine::sourcedNames(const std::vector<StrokePair>& pairs)
 
     struct Sourced {
         float value;
+        int work; // the older and better-known the work, the earlier: 诗经 楚辞 论语 唐诗 宋词
         Entry entry;
     };
     const auto before = [](const Sourced& x, const Sourced& y) {
         if (x.value != y.value)
             return x.value > y.value;
+        if (x.work != y.work)
+            return x.work < y.work;
         return x.entry.key() < y.entry.key();
     };
     std::vector<Sourced> best; // a max-heap of the best names, by value and key
@@ -524,6 +537,7 @@ void Engine::sourcedNames(const std::vector<StrokePair>& pairs)
                     e.positionA = a.position;
                     e.positionB = b.position;
                     found.value = pairs[e.pair].score + static_cast<float>(bonus(a, &b, rules));
+                    found.work = workRank(poemSource(a.code, b.code));
                     ++considered;
                     if (best.size() < keep) {
                         best.push_back(found);
@@ -656,6 +670,19 @@ const NameCandidate* findCandidate(std::string_view oneChar)
 {
     char32_t c = 0;
     return decodeSingle(oneChar, c) ? findCandidate(c) : nullptr;
+}
+
+std::string_view leanText(NameSex lean)
+{
+    switch (lean) {
+    case NameSex::Boy:
+        return "男";
+    case NameSex::Girl:
+        return "女";
+    case NameSex::Both:
+        break;
+    }
+    return "男女皆宜";
 }
 
 bool suits(NameSex mark, Sex sex)

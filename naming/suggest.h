@@ -18,7 +18,8 @@
 //   characters stand together in a line of classical poetry or prose come first, ordered
 //   by their value: the score, plus 2 when the tones alternate level and oblique, plus 1
 //   when no given-name character has several readings, plus 1 for each character of an
-//   element the birth wants. The names without a source follow, ordered by score, then
+//   element the birth wants, and among equal values by the work (诗经, 楚辞, 论语, 唐诗,
+//   宋词). The names without a source follow, ordered by score, then
 //   by that bonus.
 //
 // Among names equal by their order, one name of every stroke pattern in turn (see
@@ -73,6 +74,9 @@ const std::vector<NameCandidate>& nameCandidates();
 // The candidate of a character, or nullptr when the list lacks it.
 const NameCandidate* findCandidate(std::string_view oneChar);
 const NameCandidate* findCandidate(char32_t c);
+
+// "男", "女" or "男女皆宜".
+std::string_view leanText(NameSex lean);
 
 // True when a candidate of this mark suits a child of this sex.
 bool suits(NameSex mark, calendar::Sex sex);

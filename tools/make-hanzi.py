@@ -5,7 +5,8 @@
 
 Reads Unicode's Unihan database as Debian's package unicode-data installs it
 (/usr/share/unicode/Unihan_*.txt.bz2):
-  - readings: kMandarin (the common reading first), then kXHC1983, then kHanyuPinyin;
+  - readings: kMandarin (the common reading first), then kXHC1983; kHanyuPinyin only for a
+    character neither gives;
   - several readings: more than one in kXHC1983, or else in kMandarin;
   - radical and residual strokes: kRSKangXi, or else the first value of kRSUnicode.
 The output is committed; run this again only to move to a newer Unihan.
@@ -106,7 +107,9 @@ def main():
             mandarin = r.get('kMandarin', '').split()
             xhc = xhc_readings(r['kXHC1983']) if 'kXHC1983' in r else []
             hanyu = hanyu_readings(r['kHanyuPinyin']) if 'kHanyuPinyin' in r else []
-            all_readings = unique(mandarin + xhc + hanyu)
+            # The modern readings; the historical ones of the Hanyu Da Zidian only where
+            # nothing modern is known.
+            all_readings = unique(mandarin + xhc) or unique(hanyu)
             several = len(unique(xhc)) > 1 if xhc else len(unique(mandarin)) > 1
             text = ' '.join(all_readings)
             if text not in pool_index:

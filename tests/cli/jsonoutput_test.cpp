@@ -4,6 +4,9 @@
 #include "cli/jsonoutput.h"
 #include "cli/jsonwriter.h"
 
+#include "naming/hanzi.h"
+#include "naming/utf8.h"
+
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
@@ -261,11 +264,27 @@ TEST(JsonOutput, Suggest)
         s.elements = {naming::Element::Earth, naming::Element::Unknown, naming::Element::Wood, naming::Element::Water};
         s.grids = {5, 13, static_cast<std::int16_t>(21 + i), 13, 25};
         s.fit = static_cast<int>(i % 3);
+        naming::SuggestedChar c;
+        c.ch = texts[i];
+        c.pinyin = texts[(i + 1) % texts.size()];
+        c.gloss = texts[(i + 2) % texts.size()];
+        c.strokes = static_cast<int>(i);
+        c.element = naming::Element::Metal;
+        c.inTable = i % 2 == 0;
+        c.severalReadings = i % 3 == 0;
+        s.chars = {c, c};
+        if (i % 2 == 1)
+            s.source = naming::PoemSource{texts[i], texts[0], texts.back(), "诗经"};
+        s.passed.add(naming::Rule::Tones);
+        if (i % 2 == 1)
+            s.passed.add(naming::Rule::Source);
         res.names.push_back(s);
     }
+    res.message = texts[2];
     for (const std::string& t : {std::string("王"), texts[3], texts.back()}) {
         const std::string wanted = "木" + t;
-        const cli::SuggestJson req{t, "男\b", 2, {"1990" + t, "5", "17\f", "18"}, wanted};
+        const std::string avoid = t + "\"";
+        const cli::SuggestJson req{t, "男\b", 2, {"1990" + t, "5", "17\f", "18"}, wanted, "音形义模式", t, 2, avoid};
         std::string out;
         cli::writeSuggestJson(out, req, res);
 
@@ -274,7 +293,28 @@ TEST(JsonOutput, Suggest)
             json elements = json::array();
             for (naming::Element e : s.elements)
                 elements.push_back(std::string(naming::elementText(e)));
+            json chars = json::array();
+            for (const naming::SuggestedChar& c : s.chars)
+                chars.push_back(json{{"char", c.ch},
+                                     {"pinyin", std::string(c.pinyin)},
+                                     {"gloss", std::string(c.gloss)},
+                                     {"strokes", c.strokes},
+                                     {"element", std::string(naming::elementText(c.element))},
+                                     {"in_table", c.inTable},
+                                     {"several_readings", c.severalReadings}});
+            json rules = json::array();
+            for (naming::Rule rule : s.passed.rules())
+                rules.push_back(std::string(naming::ruleText(rule)));
+            json source = nullptr;
+            if (s.source)
+                source = json{{"line", std::string(s.source->line)},
+                              {"title", std::string(s.source->title)},
+                              {"author", std::string(s.source->author)},
+                              {"work", std::string(s.source->work)}};
             list.push_back(json{
+                {"chars", chars},
+                {"rules", rules},
+                {"source", source},
                 {"name", s.given},
                 {"full_name", s.fullName},
                 {"score", s.score},
@@ -296,6 +336,11 @@ TEST(JsonOutput, Suggest)
             {"wanted", std::string(req.wanted)},
             {"qualifying", res.qualifying},
             {"suggestions", list},
+            {"mode", std::string(req.mode)},
+            {"generation", std::string(req.generation)},
+            {"generation_place", req.generationPlace},
+            {"avoid", std::string(req.avoid)},
+            {"message", res.message},
         };
         EXPECT_EQ(out, dump(want));
     }
@@ -335,6 +380,10 @@ TEST(JsonOutput, Score)
 
         const naming::Grids& g = r.grids;
         const auto colour = [](std::optional<std::uint32_t> c) { return c ? ordered_json(*c) : ordered_json(nullptr); };
+        ordered_json warnings = ordered_json::array();
+        for (const naming::OutsideChar& c : naming::charsOutsideTable(r))
+            warnings.push_back(ordered_json{
+                {"char", c.ch}, {"derived_strokes", c.derivedStrokes}, {"message", naming::outsideTableWarning({c})}});
         const ordered_json want{
             {"chars", r.chars},
             {"strokes", r.strokes},
@@ -378,6 +427,7 @@ TEST(JsonOutput, Score)
             {"bazhi", r.bazhi},
             {"wuhang", r.wuhang},
             {"whstr", r.whstr},
+            {"warnings", warnings},
         };
         // zf2 is a float, written in its own shortest form (80.5, 100), where nlohmann
         // writes the double it widens to (100.0); the halves of the score read alike.
@@ -394,13 +444,32 @@ TEST(JsonOutput, Chars)
 {
     std::vector<cli::CharRow> rows;
     for (const std::string& s : awkward())
-        rows.push_back({s, {static_cast<int>(s.size()), 7, naming::Element::Fire}});
+        rows.push_back({s,
+                        naming::decodeUtf8(s).empty() ? U'明' : naming::decodeUtf8(s)[0],
+                        {static_cast<int>(s.size()), 7, naming::Element::Fire}});
+    rows.push_back({"䶮", U'䶮', {}});
     ordered_json want = ordered_json::array();
-    for (const cli::CharRow& row : rows)
-        want.push_back(ordered_json{{"char", row.ch},
-                                    {"position", row.info.position},
-                                    {"strokes", row.info.strokes},
-                                    {"element", naming::elementText(row.info.element)}});
+    for (const cli::CharRow& row : rows) {
+        const naming::NameCandidate* cand = naming::findCandidate(row.code);
+        const auto rs = naming::radicalStrokes(row.code);
+        const naming::KangxiStrokes kx = naming::kangxiStrokes(row.code);
+        want.push_back(ordered_json{
+            {"char", row.ch},
+            {"position", row.info.position},
+            {"strokes", row.info.strokes},
+            {"element", naming::elementText(row.info.element)},
+            {"in_table", row.info.position != 0},
+            {"pinyin", naming::commonReading(row.code)},
+            {"readings", naming::readingsOf(row.code)},
+            {"several_readings", naming::hasSeveralReadings(row.code)},
+            {"gloss", cand ? std::string(cand->gloss) : std::string()},
+            {"lean", cand ? ordered_json(std::string(naming::leanText(cand->sex))) : ordered_json(nullptr)},
+            {"radical",
+             rs ? ordered_json(naming::encodeUtf8(naming::radicalCharacter(rs->radical))) : ordered_json(nullptr)},
+            {"radical_number", rs ? ordered_json(rs->radical) : ordered_json(nullptr)},
+            {"kangxi_strokes", kx.strokes},
+            {"derived", kx.derived}});
+    }
     std::string out;
     cli::writeCharsJson(out, rows);
     EXPECT_EQ(out, dump(want));
