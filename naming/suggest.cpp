@@ -507,14 +507,18 @@ void Engine::sourcedNames(const std::vector<StrokePair>& pairs)
         return x.entry.key() < y.entry.key();
     };
     std::vector<Sourced> best; // a max-heap of the best names, by value and key
+    const PoetryData& data = poetryData();
+    std::vector<int> workRanks;
+    for (const PoetryWork& w : data.works())
+        workRanks.push_back(workRank(PoemSource{{}, {}, {}, w.name}));
     for (std::size_t keep = std::max<std::size_t>(256, 8 * m_req.limit);; keep *= 8) {
         best.clear();
         std::size_t considered = 0;
         for (const auto& group : m_first) {
             for (std::size_t i : group) {
                 const PoolChar& a = m_pool[i];
-                for (char32_t second : poemPartners(a.code)) {
-                    const auto js = seconds.find(second);
+                for (const PoemPartner& partner : data.partnersWithWork(a.code)) {
+                    const auto js = seconds.find(partner.second);
                     if (js == seconds.end())
                         continue;
                     const PoolChar& b = m_pool[js->second];
@@ -537,7 +541,7 @@ void Engine::sourcedNames(const std::vector<StrokePair>& pairs)
                     e.positionA = a.position;
                     e.positionB = b.position;
                     found.value = pairs[e.pair].score + static_cast<float>(bonus(a, &b, rules));
-                    found.work = workRank(poemSource(a.code, b.code));
+                    found.work = partner.work < workRanks.size() ? workRanks[partner.work] : 5;
                     ++considered;
                     if (best.size() < keep) {
                         best.push_back(found);
