@@ -20,9 +20,8 @@ void BM_NamingPageMade(benchmark::State& state)
     long n = 0;
     for (auto _ : state) {
         ++n;
-        const std::string target =
-            namingQuery("王", "男", {std::to_string(1901 + n % 150), "5", "17", std::to_string(n / 150 % 24)}, true,
-                        mode);
+        const std::string target = namingQuery(
+            "王", "男", {std::to_string(1901 + n % 150), "5", "17", std::to_string(n / 150 % 24)}, true, mode);
         if (n == 1 && handleRequest("GET", target).status != 200)
             state.SkipWithError("the request was refused");
         auto r = handleRequest("GET", target);

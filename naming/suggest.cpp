@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <limits>
 #include <unordered_map>
@@ -163,6 +164,7 @@ struct StrokePair {
     int first = 0;
     int second = 0; // 0 for a one-character name
     float score = 0;
+    Grids grids;
     RuleSet schools;
 };
 
@@ -260,7 +262,7 @@ std::vector<StrokePair> Engine::strokePairs() const
             if (r.zf2 < m_req.minScore)
                 continue;
             const std::array<int, 4> strokes{m_surname.strokes.S1, m_surname.strokes.S2, a, b};
-            StrokePair p{a, b, r.zf2, schoolRules(r, strokes, m_req.sex, m_result.needs.year)};
+            StrokePair p{a, b, r.zf2, r.grids, schoolRules(r, strokes, m_req.sex, m_result.needs.year)};
             if (!p.schools.hasAll(m_rules.strokes))
                 continue;
             pairs.push_back(p);
@@ -329,13 +331,12 @@ void Engine::emit(const PoolChar& a, const PoolChar* b, const StrokePair& pair)
     if (b)
         ++m_secondUses[static_cast<size_t>(b - m_pool.data())];
     Suggestion out;
-    const PxmzResult r = judge(m_surname, m_req.sex, pair.first, pair.second);
     out.given = a.ch + (b ? b->ch : std::string());
     for (const std::string& c : m_surname.chars)
         out.fullName += c;
     out.fullName += out.given;
-    out.score = r.zf2;
-    out.grids = r.grids;
+    out.score = pair.score;
+    out.grids = pair.grids;
     out.strokes = {m_surname.strokes.S1, m_surname.strokes.S2, pair.first, pair.second};
     const auto elementOf = [](int position) { return position != 0 ? elementAt(position) : Element::Unknown; };
     out.elements = {elementOf(m_surname.positions[0]),
@@ -358,19 +359,35 @@ void Engine::emit(const PoolChar& a, const PoolChar* b, const StrokePair& pair)
 
 // One name of a level with its order inside the level.
 struct Entry {
-    int group = 0;     // lower first
-    int primary = 0;   // higher first: the mode's own measure after the score
-    int secondary = 0; // higher first
-    std::uint64_t round = 0, rankA = 0, rankB = 0;
-    int strokesA = 0, strokesB = 0;
-    int positionA = 0, positionB = 0;
-    std::size_t a = 0, b = 0; // pool indexes; b == SIZE_MAX for a one-character name
-    std::size_t pair = 0;     // index of the stroke pair
+    // The order inside a level, most significant first: the group (lower first), the
+    // mode's own measure after the score and a second one (higher first), the round, the
+    // ranks of the two characters, their strokes and their table positions; packed into
+    // one number, compared at once.
+    struct Key {
+        std::uint64_t high = 0, low = 0;
+        friend bool operator<(const Key& x, const Key& y) { return std::tie(x.high, x.low) < std::tie(y.high, y.low); }
+    } key;
+    std::uint32_t a = 0, b = 0; // pool indexes; b == kNoSecond for a one-character name
+    std::uint32_t pair = 0;     // index of the stroke pair
 
-    auto key() const
+    static constexpr std::uint32_t kNoSecond = std::numeric_limits<std::uint32_t>::max();
+
+    void order(int group, int primary, int secondary, std::uint64_t rankA, std::uint64_t rankB, int strokesA,
+               int strokesB, int positionA, int positionB)
     {
-        return std::make_tuple(group, -primary, -secondary, round, rankA, rankB, strokesA, strokesB, positionA,
-                               positionB);
+        const auto field = [](std::uint64_t k, std::uint64_t value, unsigned bits) {
+            const std::uint64_t most = (std::uint64_t{1} << bits) - 1;
+            return k << bits | std::min(value, most);
+        };
+        std::uint64_t k = static_cast<unsigned>(group);
+        k = field(k, static_cast<std::uint64_t>(15 - std::clamp(primary, 0, 15)), 4);
+        k = field(k, static_cast<std::uint64_t>(15 - std::clamp(secondary, 0, 15)), 4);
+        k = field(k, std::max(rankA, rankB), 12);
+        k = field(k, rankA, 12);
+        k = field(k, rankB, 12);
+        k = field(k, static_cast<std::uint64_t>(strokesA), 5);
+        key.high = field(k, static_cast<std::uint64_t>(strokesB), 5);
+        key.low = field(static_cast<std::uint64_t>(positionA), static_cast<std::uint64_t>(positionB), 13);
     }
 };
 
@@ -378,7 +395,7 @@ void Engine::walkLevels(const std::vector<StrokePair>& pairs, bool skipSourced)
 {
     constexpr std::size_t kNone = std::numeric_limits<std::size_t>::max();
     const std::vector<std::size_t> none{kNone};
-    const auto before = [](const Entry& x, const Entry& y) { return x.key() < y.key(); };
+    const auto before = [](const Entry& x, const Entry& y) { return x.key < y.key; };
     std::vector<Entry> best; // a max-heap of the best entries of a level, by key
     std::size_t begin = 0;
     while (begin < pairs.size() && !full()) {
@@ -408,30 +425,25 @@ void Engine::walkLevels(const std::vector<StrokePair>& pairs, bool skipSourced)
                             std::find(m_taken.begin(), m_taken.end(), std::make_pair(a.code, b->code)) != m_taken.end())
                             continue;
                         Entry e;
-                        e.a = i;
-                        e.b = j;
-                        e.pair = k;
-                        e.rankA = a.rank;
-                        e.rankB = b ? b->rank : 0;
-                        e.round = std::max(e.rankA, e.rankB);
-                        e.strokesA = a.strokes;
-                        e.strokesB = b ? b->strokes : 0;
-                        e.positionA = a.position;
-                        e.positionB = b ? b->position : 0;
+                        e.a = static_cast<std::uint32_t>(i);
+                        e.b = j == kNone ? Entry::kNoSecond : static_cast<std::uint32_t>(j);
+                        e.pair = static_cast<std::uint32_t>(k);
                         const int fit = a.fit + (b ? b->fit : 0);
+                        int primary = fit, secondary = 0;
                         switch (m_req.mode) {
                         case NamingMode::Personal:
-                            e.primary = a.rare + (b ? b->rare : 0);
-                            e.secondary = fit;
+                            primary = a.rare + (b ? b->rare : 0);
+                            secondary = fit;
                             break;
                         case NamingMode::SoundShapeMeaning:
-                            e.primary = bonus(a, b, rules);
+                            primary = bonus(a, b, rules);
                             break;
                         case NamingMode::Master:
                         case NamingMode::Mainstream:
-                            e.primary = fit;
                             break;
                         }
+                        e.order(0, primary, secondary, a.rank, b ? b->rank : 0, a.strokes, b ? b->strokes : 0,
+                                a.position, b ? b->position : 0);
                         ++considered;
                         if (best.size() < keep) {
                             best.push_back(e);
@@ -449,11 +461,11 @@ void Engine::walkLevels(const std::vector<StrokePair>& pairs, bool skipSourced)
                 if (full())
                     break;
                 const PoolChar& a = m_pool[e.a];
-                const PoolChar* b = e.b == kNone ? nullptr : &m_pool[e.b];
+                const PoolChar* b = e.b == Entry::kNoSecond ? nullptr : &m_pool[e.b];
                 if (capped(a, b))
                     continue;
                 emit(a, b, pairs[e.pair]);
-                m_emitted.emplace_back(e.a, e.b);
+                m_emitted.emplace_back(e.a, b ? std::size_t{e.b} : kNone);
             }
             if (full() || considered <= keep)
                 break;
@@ -504,7 +516,7 @@ void Engine::sourcedNames(const std::vector<StrokePair>& pairs)
             return x.value > y.value;
         if (x.work != y.work)
             return x.work < y.work;
-        return x.entry.key() < y.entry.key();
+        return x.entry.key < y.entry.key;
     };
     std::vector<Sourced> best; // a max-heap of the best names, by value and key
     const PoetryData& data = poetryData();
@@ -530,16 +542,10 @@ void Engine::sourcedNames(const std::vector<StrokePair>& pairs)
                         continue;
                     Sourced found;
                     Entry& e = found.entry;
-                    e.a = i;
-                    e.b = js->second;
-                    e.pair = static_cast<std::size_t>(k);
-                    e.rankA = a.rank;
-                    e.rankB = b.rank;
-                    e.round = std::max(e.rankA, e.rankB);
-                    e.strokesA = a.strokes;
-                    e.strokesB = b.strokes;
-                    e.positionA = a.position;
-                    e.positionB = b.position;
+                    e.a = static_cast<std::uint32_t>(i);
+                    e.b = static_cast<std::uint32_t>(js->second);
+                    e.pair = static_cast<std::uint32_t>(k);
+                    e.order(0, 0, 0, a.rank, b.rank, a.strokes, b.strokes, a.position, b.position);
                     found.value = pairs[e.pair].score + static_cast<float>(bonus(a, &b, rules));
                     found.work = partner.work < workRanks.size() ? workRanks[partner.work] : 5;
                     ++considered;
