@@ -169,6 +169,27 @@ struct StrokePair {
     RuleSet schools;
 };
 
+// Visits the items in the order of before until visit returns false, ordering them a slice
+// at a time (a partial selection, then a sort of the slice) only as far as the visit goes.
+template <typename T, typename Less, typename Visit>
+void visitInOrder(std::vector<T>& items, std::size_t slice, Less before, Visit visit)
+{
+    std::size_t sorted = 0;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (i == sorted) {
+            const std::size_t n = std::min(slice, items.size() - sorted);
+            const auto from = items.begin() + static_cast<std::ptrdiff_t>(sorted);
+            const auto to = from + static_cast<std::ptrdiff_t>(n);
+            if (to != items.end())
+                std::nth_element(from, to - 1, items.end(), before);
+            std::sort(from, to, before);
+            sorted += n;
+        }
+        if (!visit(items[i]))
+            return;
+    }
+}
+
 std::uint64_t takenKey(char32_t a, char32_t b)
 {
     return std::uint64_t{a} << 32 | b;
@@ -452,27 +473,16 @@ void Engine::walkLevels(const std::vector<StrokePair>& pairs, bool skipSourced)
                 }
             }
         }
-        // Only the head of a level is ever listed: order it a slice at a time, as far as the
-        // list and the variety cap need.
-        const std::size_t slice = std::max<std::size_t>(256, 4 * m_req.limit);
-        std::size_t sorted = 0;
-        for (std::size_t i = 0; i < entries.size() && !full(); ++i) {
-            if (i == sorted) {
-                const std::size_t n = std::min(slice, entries.size() - sorted);
-                const auto from = entries.begin() + static_cast<std::ptrdiff_t>(sorted);
-                const auto to = from + static_cast<std::ptrdiff_t>(n);
-                if (to != entries.end())
-                    std::nth_element(from, to - 1, entries.end(), before);
-                std::sort(from, to, before);
-                sorted += n;
-            }
-            const Entry& e = entries[i];
+        // Only the head of a level is ever listed.
+        visitInOrder(entries, std::max<std::size_t>(256, 4 * m_req.limit), before, [&](const Entry& e) {
+            if (full())
+                return false;
             const PoolChar& a = m_pool[e.a];
             const PoolChar* b = e.b == Entry::kNoSecond ? nullptr : &m_pool[e.b];
-            if (capped(a, b))
-                continue;
-            emit(a, b, pairs[e.pair]);
-        }
+            if (!capped(a, b))
+                emit(a, b, pairs[e.pair]);
+            return !full();
+        });
         begin = end;
     }
 }
@@ -545,27 +555,17 @@ void Engine::sourcedNames(const std::vector<StrokePair>& pairs)
             }
         }
     }
-    // Ordered a slice at a time, as far as the list and the variety cap need.
-    const std::size_t slice = std::max<std::size_t>(256, 4 * m_req.limit);
-    std::size_t sorted = 0;
-    for (std::size_t i = 0; i < found.size() && !full(); ++i) {
-        if (i == sorted) {
-            const std::size_t n = std::min(slice, found.size() - sorted);
-            const auto from = found.begin() + static_cast<std::ptrdiff_t>(sorted);
-            const auto to = from + static_cast<std::ptrdiff_t>(n);
-            if (to != found.end())
-                std::nth_element(from, to - 1, found.end(), before);
-            std::sort(from, to, before);
-            sorted += n;
-        }
-        const Sourced& f = found[i];
+    visitInOrder(found, std::max<std::size_t>(256, 4 * m_req.limit), before, [&](const Sourced& f) {
+        if (full())
+            return false;
         const PoolChar& a = m_pool[f.entry.a];
         const PoolChar& b = m_pool[f.entry.b];
-        if (capped(a, &b))
-            continue;
-        emit(a, &b, pairs[f.entry.pair]);
-        m_taken.insert(takenKey(a.code, b.code));
-    }
+        if (!capped(a, &b)) {
+            emit(a, &b, pairs[f.entry.pair]);
+            m_taken.insert(takenKey(a.code, b.code));
+        }
+        return !full();
+    });
 }
 
 void Engine::run()
