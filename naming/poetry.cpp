@@ -282,6 +282,29 @@ std::vector<char32_t> PoetryData::partners(char32_t first) const
     return out;
 }
 
+std::vector<PoemPartner> PoetryData::partnersWithWork(char32_t first) const
+{
+    std::vector<PoemPartner> out;
+    const std::optional<std::uint32_t> a = valid() ? charIndex(first) : std::nullopt;
+    if (!a)
+        return out;
+    const size_t lo = u32(pairStartAt_ + 4 * size_t{*a}), hi = u32(pairStartAt_ + 4 * (size_t{*a} + 1));
+    out.reserve(hi - lo);
+    for (size_t i = lo; i < hi; ++i) {
+        const std::uint32_t line = lineOf(i);
+        std::uint32_t work = static_cast<std::uint32_t>(works_);
+        for (size_t w = 0; w < works_; ++w) {
+            const size_t at = worksAt_ + kWorkSize * w;
+            if (line - u32(at + 8) < u32(at + 12)) {
+                work = static_cast<std::uint32_t>(w);
+                break;
+            }
+        }
+        out.push_back({u32(charsAt_ + 4 * size_t{secondOf(i)}), work});
+    }
+    return out;
+}
+
 PoemPair PoetryData::pair(size_t index) const
 {
     if (!valid() || index >= pairs_)

@@ -34,6 +34,12 @@ std::optional<PoemSource> poemSource(std::string_view givenName);
 // Every character second for which poemSource(first, second) finds a line.
 std::vector<char32_t> poemPartners(char32_t first);
 
+// A character that follows another in a pair, and the index of its line's work in works().
+struct PoemPartner {
+    char32_t second = 0;
+    std::uint32_t work = 0;
+};
+
 // A work of the data and how many lines and pairs of characters it gave.
 struct PoetryWork {
     std::string_view name;
@@ -68,6 +74,8 @@ public:
     std::optional<PoemSource> find(char32_t first, char32_t second) const;
     // Every character that follows first in a pair of the data, in the table's order.
     std::vector<char32_t> partners(char32_t first) const;
+    // The same with the index (in works()) of the work each pair's line comes from.
+    std::vector<PoemPartner> partnersWithWork(char32_t first) const;
     // True when c is in the character set the data was made for.
     bool covers(char32_t c) const { return charIndex(c).has_value(); }
 
