@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstring>
 #include <functional>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -273,6 +274,36 @@ TEST(Poetry, EveryRecordHoldsItsPairInItsLine)
     EXPECT_EQ(linesServed.size(), data.lineCount());
 }
 
+TEST(Poetry, PartnersListThePairsOfTheirFirstCharacter)
+{
+    // partners and partnersWithWork give each first character's run of the table: the second
+    // characters in order, each with the index in works() of its line's work.
+    const PoetryData& data = poetryData();
+    const std::vector<PoetryWork> works = data.works();
+    std::map<char32_t, std::vector<std::pair<char32_t, std::uint32_t>>> expected;
+    for (size_t i = 0; i < data.pairCount(); ++i) {
+        const PoemPair p = data.pair(i);
+        const auto work =
+            std::find_if(works.begin(), works.end(), [&p](const PoetryWork& w) { return w.name == p.source.work; });
+        expected[p.first].emplace_back(p.second, static_cast<std::uint32_t>(work - works.begin()));
+    }
+    ASSERT_FALSE(expected.empty());
+    size_t mismatched = 0;
+    for (const auto& [first, seconds] : expected) {
+        std::vector<std::pair<char32_t, std::uint32_t>> got;
+        for (const PoemPartner& partner : data.partnersWithWork(first))
+            got.emplace_back(partner.second, partner.work);
+        std::vector<char32_t> plain;
+        for (const auto& [second, work] : seconds)
+            plain.push_back(second);
+        if (got != seconds || data.partners(first) != plain)
+            ++mismatched;
+    }
+    EXPECT_EQ(mismatched, 0u);
+    EXPECT_TRUE(data.partnersWithWork(U'死').empty());
+    EXPECT_TRUE(PoetryData().partnersWithWork(U'思').empty());
+}
+
 namespace {
 
 std::uint32_t get32(const std::string& b, size_t at)
@@ -435,6 +466,7 @@ TEST(Poetry, DamagedBlobsGiveNoSources)
         const PoetryData data(blob);
         EXPECT_FALSE(data.valid());
         EXPECT_FALSE(data.find(U'思', U'远').has_value());
+        EXPECT_TRUE(data.partnersWithWork(U'思').empty());
         EXPECT_FALSE(data.covers(U'思'));
         EXPECT_EQ(data.pairCount(), 0u);
         EXPECT_EQ(data.pair(0).first, 0u);
