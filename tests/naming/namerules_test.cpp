@@ -12,33 +12,38 @@ using xingming::calendar::Sex;
 
 namespace {
 
+// What of returns for each character of name, in order.
+template <typename Of> auto perChar(const std::string& name, Of of)
+{
+    std::vector<decltype(of(U' '))> out;
+    for (char32_t c : decodeUtf8(name))
+        out.push_back(of(c));
+    return out;
+}
+
 std::vector<CharSound> sounds(const std::string& name)
 {
-    std::vector<CharSound> out;
-    for (char32_t c : decodeUtf8(name))
-        out.push_back(charSound(c));
-    return out;
+    return perChar(name, charSound);
 }
 
 std::vector<CharShape> shapes(const std::string& name)
 {
-    std::vector<CharShape> out;
-    for (char32_t c : decodeUtf8(name))
-        out.push_back(charShape(c));
-    return out;
+    return perChar(name, charShape);
 }
+
+// A name, how many of its characters are the given name, a rule and whether the name passes it.
+struct RuleCase {
+    const char* name;
+    std::size_t given;
+    Rule rule;
+    bool passes;
+};
 
 } // namespace
 
 TEST(NameRules, Sound)
 {
-    struct Case {
-        const char* name;
-        std::size_t given;
-        Rule rule;
-        bool passes;
-    };
-    const Case cases[] = {
+    const RuleCase cases[] = {
         {"张芳芬", 2, Rule::Tones, false},        // three first tones
         {"张芳明", 2, Rule::Tones, true},         // 1 1 2
         {"欧阳宏图", 2, Rule::Tones, false},      // yáng hóng tú: three second tones
@@ -52,7 +57,7 @@ TEST(NameRules, Sound)
         {"张浩然", 2, Rule::Euphony, true},       {"王长明", 2, Rule::OneReading, false}, // 长 cháng / zhǎng
         {"王浩明", 2, Rule::OneReading, true},    {"长明", 1, Rule::OneReading, true},    // only the given name counts
     };
-    for (const Case& c : cases) {
+    for (const RuleCase& c : cases) {
         SCOPED_TRACE(c.name);
         const std::vector<CharSound> s = sounds(c.name);
         EXPECT_EQ(soundRules(s, c.given).has(c.rule), c.passes) << ruleText(c.rule);
@@ -68,20 +73,14 @@ TEST(NameRules, Sound)
 
 TEST(NameRules, Shape)
 {
-    struct Case {
-        const char* name;
-        std::size_t given;
-        Rule rule;
-        bool passes;
-    };
-    const Case cases[] = {
+    const RuleCase cases[] = {
         {"江河海", 2, Rule::Radicals, false}, // all on 水
         {"江河明", 2, Rule::Radicals, true},       {"林森", 1, Rule::Radicals, false},
         {"王乙馨", 2, Rule::StrokeBalance, false},                                        // 1 and 20 strokes
         {"王一明", 2, Rule::StrokeBalance, true},  {"王麟", 1, Rule::EasyToWrite, false}, // 23 strokes
         {"麟明", 1, Rule::EasyToWrite, true}, // a heavy surname is not the name's fault
     };
-    for (const Case& c : cases) {
+    for (const RuleCase& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(shapeRules(shapes(c.name), c.given).has(c.rule), c.passes) << ruleText(c.rule);
     }
