@@ -5,6 +5,10 @@
 #include <cmath>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace xingming::cli {
 
 namespace {
@@ -101,15 +105,90 @@ void appendEscape(std::string& out, unsigned char c, BackspaceFormFeed bf)
     out.append(buf, n);
 }
 
-} // namespace
+#if defined(__SSE2__)
+constexpr bool kSixteenBytes = true;
 
-void appendJsonString(std::string& out, std::string_view s, BackspaceFormFeed bf)
+// The n (below 16) bytes at p followed by blanks, read with loads of the bytes there only,
+// none wider than what was stored (a copy to a buffer read back whole would stall).
+inline __m128i loadPadded(const unsigned char* p, std::size_t n)
+{
+    constexpr std::uint64_t kBlanks = kOnes * ' ';
+    std::uint64_t lo = 0, hi = kBlanks;
+    if (n >= 8) {
+        std::uint64_t last = 0; // bytes n − 8 .. n − 1
+        std::memcpy(&lo, p, 8);
+        std::memcpy(&last, p + n - 8, 8);
+        if (n > 8)
+            hi = last >> (8 * (16 - n)) | kBlanks << (8 * (n - 8));
+    } else if (n >= 4) {
+        std::uint32_t first = 0, last = 0; // bytes 0 .. 3 and n − 4 .. n − 1, which overlap
+        std::memcpy(&first, p, 4);
+        std::memcpy(&last, p + n - 4, 4);
+        lo = first | std::uint64_t{last} << (8 * (n - 4)) | kBlanks << (8 * n);
+    } else {
+        for (std::size_t i = 0; i < n; ++i)
+            lo |= std::uint64_t{p[i]} << (8 * i);
+        lo |= kBlanks << (8 * n);
+    }
+    return _mm_set_epi64x(static_cast<long long>(hi), static_cast<long long>(lo));
+}
+
+// The number of bytes from p on, a multiple of whole characters, that are copied as they
+// stand: printable ASCII but quote and backslash, and well-formed three-byte characters
+// whose lead byte takes any continuation byte (E1 .. EC, EE, EF: the Chinese text). Looks
+// at sixteen bytes; 0 when the first byte needs a look of its own.
+inline std::size_t plainBytes16(__m128i v)
+{
+    const auto byte = [](int b) { return _mm_set1_epi8(static_cast<char>(b)); };
+    // Control characters (at most 0x1F unsigned), quote, backslash.
+    const __m128i escaped = _mm_or_si128(_mm_cmpeq_epi8(_mm_min_epu8(v, byte(0x1F)), v),
+                                         _mm_or_si128(_mm_cmpeq_epi8(v, byte('"')), _mm_cmpeq_epi8(v, byte('\\'))));
+    const auto high = static_cast<unsigned>(_mm_movemask_epi8(v)); // bytes from 0x80 on
+    if (_mm_movemask_epi8(escaped) != 0)
+        return 0;
+    if (high == 0)
+        return 16;
+    // Leads of three bytes, continuations (0x80 .. 0xBF, below -64 as signed bytes), and
+    // the leads E0 and ED, whose second byte is narrower: those go the long way.
+    const __m128i lead = _mm_cmpeq_epi8(_mm_and_si128(v, byte(0xF0)), byte(0xE0));
+    const __m128i continuation = _mm_cmplt_epi8(v, byte(0xC0));
+    const __m128i narrowLead = _mm_or_si128(_mm_cmpeq_epi8(v, byte(0xE0)), _mm_cmpeq_epi8(v, byte(0xED)));
+    // Each continuation one of the two bytes after a lead, every other high byte a lead.
+    const __m128i expected = _mm_or_si128(_mm_slli_si128(lead, 1), _mm_slli_si128(lead, 2));
+    const __m128i other = _mm_andnot_si128(_mm_or_si128(lead, continuation), _mm_cmplt_epi8(v, _mm_setzero_si128()));
+    const __m128i bad = _mm_or_si128(_mm_or_si128(narrowLead, other), _mm_xor_si128(expected, continuation));
+    if (_mm_movemask_epi8(bad) != 0)
+        return 0;
+    // A character whose continuation bytes lie past the sixteen is left for the next look.
+    const auto leads = static_cast<unsigned>(_mm_movemask_epi8(lead));
+    return leads & 0x8000 ? 15 : leads & 0x4000 ? 14 : 16;
+}
+#else
+constexpr bool kSixteenBytes = false;
+#endif
+
+void appendEscaped(std::string& out, std::string_view s, BackspaceFormFeed bf)
 {
     const auto* p = reinterpret_cast<const unsigned char*>(s.data());
     const auto* const end = p + s.size();
     const auto* run = p; // start of the pending bytes that are copied as they stand
     out.push_back('"');
     while (true) {
+#if defined(__SSE2__)
+        while (end - p >= 16) {
+            const std::size_t n = plainBytes16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p)));
+            if (n == 0)
+                break;
+            p += n;
+        }
+        // The last bytes, after blanks to sixteen: a character cut off by the end meets a
+        // blank and is left to the long way.
+        if (end - p > 0 && end - p < 16) {
+            const auto rest = static_cast<std::size_t>(end - p);
+            const std::size_t n = plainBytes16(loadPadded(p, rest));
+            p += n >= rest ? rest : n;
+        }
+#endif
         // Eight bytes a step while none needs a look.
         while (end - p >= 8) {
             std::uint64_t w;
@@ -152,10 +231,28 @@ void appendJsonString(std::string& out, std::string_view s, BackspaceFormFeed bf
             out.append(reinterpret_cast<const char*>(run), static_cast<std::size_t>(p - run));
             out += "\xEF\xBF\xBD";
             run = p += bad;
-        } while (p != end && *p >= 0x80);
+        } while (p != end && *p >= 0x80 && !(kSixteenBytes && end - p >= 16));
     }
     out.append(reinterpret_cast<const char*>(run), static_cast<std::size_t>(p - run));
     out.push_back('"');
+}
+
+} // namespace
+
+void appendJsonString(std::string& out, std::string_view s, BackspaceFormFeed bf)
+{
+#if defined(__SSE2__)
+    // A short text (most member values) that needs no escape goes out as it stands; the
+    // blanks after it keep a character cut off at its end from passing.
+    if (s.size() < 16 &&
+        plainBytes16(loadPadded(reinterpret_cast<const unsigned char*>(s.data()), s.size())) >= s.size()) {
+        out.push_back('"');
+        out.append(s);
+        out.push_back('"');
+        return;
+    }
+#endif
+    appendEscaped(out, s, bf);
 }
 
 void JsonWriter::appendInteger(std::int64_t n)
@@ -181,6 +278,17 @@ void JsonWriter::value(bool b)
 void JsonWriter::value(float x)
 {
     separate();
+    // The scores are halves: written as the shortest form has them ("80", "80.5").
+    if (x >= 0.5f && x < 65536.0f) {
+        const float twice = x * 2; // exact below 2^24
+        const auto halves = static_cast<std::uint32_t>(twice);
+        if (static_cast<float>(halves) == twice) {
+            appendInteger(std::uint64_t{halves / 2});
+            if (halves % 2 != 0)
+                m_out += ".5";
+            return;
+        }
+    }
     char buf[32];
     const auto r = std::to_chars(buf, buf + sizeof buf, x);
     m_out.append(buf, r.ptr);
