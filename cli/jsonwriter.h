@@ -21,36 +21,26 @@ enum class BackspaceFormFeed { Short, Numeric };
 // Appends s to out as a JSON string literal.
 void appendJsonString(std::string& out, std::string_view s, BackspaceFormFeed bf = BackspaceFormFeed::Short);
 
-// A member name written as it stands in the source: checked at compile time to need no
-// escaping, and kept with its quotes, its colon and the comma that separates it from the
-// member before, so writing it is one copy.
+// A member name written as it stands in the source: a literal, checked at compile time to
+// need no escaping. It is kept where the literal is, so passing one costs two registers.
 class JsonKey {
 public:
-    template <std::size_t N> consteval JsonKey(const char (&name)[N]) // NOLINT: a literal converts
+    template <std::size_t N>
+    consteval JsonKey(const char (&name)[N]) // NOLINT: a literal converts
+        : m_name(name), m_size(N - 1)
     {
-        static_assert(N + 3 <= kCapacity, "a member name this long wants a larger JsonKey");
-        m_text[0] = ',';
-        m_text[1] = '"';
         for (std::size_t i = 0; i + 1 < N; ++i) {
             const char c = name[i];
             if (c < 0x20 || c == '"' || c == '\\' || c == 0x7f)
                 throw "a member name written as it stands must be printable ASCII without quote or backslash";
-            m_text[i + 2] = c;
         }
-        m_text[N + 1] = '"';
-        m_text[N + 2] = ':';
-        m_size = static_cast<unsigned char>(N + 3);
     }
 
-    // `,"name":`
-    std::string_view afterMember() const { return {m_text, m_size}; }
-    // `"name":`
-    std::string_view first() const { return {m_text + 1, m_size - 1u}; }
+    std::string_view name() const { return {m_name, m_size}; }
 
 private:
-    static constexpr std::size_t kCapacity = 32;
-    char m_text[kCapacity]{};
-    unsigned char m_size = 0;
+    const char* m_name;
+    std::size_t m_size;
 };
 
 class JsonWriter {
@@ -65,7 +55,10 @@ public:
     // Starts the member `name` of the current object.
     void key(JsonKey name)
     {
-        m_out += m_first ? name.first() : name.afterMember();
+        // `"name":`, after a comma but for the first member.
+        m_out.append(",\"" + (m_first ? 1 : 0), m_first ? 1 : 2);
+        m_out.append(name.name());
+        m_out.append("\":", 2);
         m_first = false;
         m_afterKey = true;
     }
