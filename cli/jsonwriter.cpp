@@ -7,6 +7,9 @@
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
+#if defined(__GNUC__) && defined(__x86_64__)
+#include <immintrin.h>
+#endif
 #endif
 
 namespace xingming::cli {
@@ -163,6 +166,52 @@ inline std::size_t plainBytes16(__m128i v)
     const auto leads = static_cast<unsigned>(_mm_movemask_epi8(lead));
     return leads & 0x8000 ? 15 : leads & 0x4000 ? 14 : 16;
 }
+
+#if defined(__GNUC__) && defined(__x86_64__)
+// The same test as plainBytes16, thirty-two bytes a step where the processor has AVX2:
+// returns how far from p the plain bytes reach, at the start of a character. A character
+// may straddle two steps: the leads of one step tell the next where its continuations
+// must stand, so the step never waits for the one before.
+__attribute__((target("avx2"))) const unsigned char* skipPlain32(const unsigned char* p, const unsigned char* end)
+{
+    const __m256i control = _mm256_set1_epi8(0x1F), quote = _mm256_set1_epi8('"'), backslash = _mm256_set1_epi8('\\');
+    const __m256i leadBits = _mm256_set1_epi8(static_cast<char>(0xF0)),
+                  leadValue = _mm256_set1_epi8(static_cast<char>(0xE0));
+    const __m256i continuationEnd = _mm256_set1_epi8(static_cast<char>(0xC0)),
+                  narrow = _mm256_set1_epi8(static_cast<char>(0xED));
+    __m256i previousLead = _mm256_setzero_si256();
+    while (end - p >= 32) {
+        const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p));
+        const __m256i escaped =
+            _mm256_or_si256(_mm256_cmpeq_epi8(_mm256_min_epu8(v, control), v),
+                            _mm256_or_si256(_mm256_cmpeq_epi8(v, quote), _mm256_cmpeq_epi8(v, backslash)));
+        const __m256i lead = _mm256_cmpeq_epi8(_mm256_and_si256(v, leadBits), leadValue);
+        const __m256i continuation = _mm256_cmpgt_epi8(continuationEnd, v);
+        const __m256i narrowLead = _mm256_or_si256(_mm256_cmpeq_epi8(v, leadValue), _mm256_cmpeq_epi8(v, narrow));
+        // The leads one and two bytes on, the last two of the step before coming in first.
+        const __m256i before = _mm256_permute2x128_si256(previousLead, lead, 0x21);
+        const __m256i expected =
+            _mm256_or_si256(_mm256_alignr_epi8(lead, before, 15), _mm256_alignr_epi8(lead, before, 14));
+        const __m256i other =
+            _mm256_andnot_si256(_mm256_or_si256(lead, continuation), _mm256_cmpgt_epi8(_mm256_setzero_si256(), v));
+        const __m256i bad = _mm256_or_si256(_mm256_or_si256(escaped, narrowLead),
+                                            _mm256_or_si256(other, _mm256_xor_si256(expected, continuation)));
+        if (_mm256_movemask_epi8(bad) != 0)
+            break;
+        previousLead = lead;
+        p += 32;
+    }
+    // Back to the start of a character whose continuations were not looked at.
+    const auto leads = static_cast<unsigned>(_mm256_movemask_epi8(previousLead));
+    return p - (leads & 0x80000000u ? 1 : leads & 0x40000000u ? 2 : 0);
+}
+
+bool hasAvx2()
+{
+    static const bool has = __builtin_cpu_supports("avx2");
+    return has;
+}
+#endif
 #else
 constexpr bool kSixteenBytes = false;
 #endif
@@ -175,6 +224,10 @@ void appendEscaped(std::string& out, std::string_view s, BackspaceFormFeed bf)
     out.push_back('"');
     while (true) {
 #if defined(__SSE2__)
+#if defined(__GNUC__) && defined(__x86_64__)
+        if (end - p >= 32 && hasAvx2())
+            p = skipPlain32(p, end);
+#endif
         while (end - p >= 16) {
             const std::size_t n = plainBytes16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p)));
             if (n == 0)

@@ -139,10 +139,10 @@ TEST(JsonWriter, RandomBytesAsNlohmannWritesThem)
     }
 }
 
-// Runs of Chinese and ASCII as the sixteen-byte scan takes them, with one piece that needs
-// a look at every place of three steps: a character cut short or cut off at either end of
-// a step, the lead bytes with a narrower second byte (E0, ED), characters of two and four
-// bytes, escapes and ill-formed bytes.
+// Runs of Chinese and ASCII as the scans of sixteen and thirty-two bytes take them, with one
+// piece that needs a look at every place of more than two steps of thirty-two bytes: a
+// character cut short or cut off at either end of a step, the lead bytes with a narrower
+// second byte (E0, ED), characters of two and four bytes, escapes and ill-formed bytes.
 TEST(JsonWriter, EveryPlaceOfASixteenByteStepAsNlohmannWritesIt)
 {
     const std::string pieces[] = {"\"",           "\\",           "\n",           std::string(1, '\0'),
@@ -150,12 +150,12 @@ TEST(JsonWriter, EveryPlaceOfASixteenByteStepAsNlohmannWritesIt)
                                   "\xbf\xbf",     "\xe0\xa0\x80", "\xe0\x80\x80", "\xed\x9f\xbf",
                                   "\xed\xa0\x80", "\xee\x80\x80", "\xef\xbf\xbd", "\u00e9",
                                   "\U00020000",   "\xf0\x9f\x98", "\xff",         "x"};
-    const std::string runs[] = {"福寿圆满，富贵荣誉，涵养雅量，德高望重。福寿圆满，富贵荣誉",
+    const std::string runs[] = {"福寿圆满，富贵荣誉，涵养雅量，德高望重。福寿圆满，富贵荣誉，涵养雅量，德高望重。",
                                 "15 （福寿） 福寿圆满 (大吉) 15 （福寿） 福寿圆满 (大吉) 15 （福寿）",
                                 "The quick brown fox jumps over the lazy dog and the quick fox"};
     for (const std::string& run : runs) {
         for (const std::string& piece : pieces) {
-            for (size_t at = 0; at <= 48 && at <= run.size(); ++at) {
+            for (size_t at = 0; at <= 70 && at <= run.size(); ++at) {
                 const std::string s = run.substr(0, at) + piece + run.substr(at) + piece;
                 ASSERT_EQ(escaped(s), dump(json(s))) << testing::PrintToString(s);
                 ASSERT_EQ(escaped(s.substr(1)), dump(json(s.substr(1)))) << testing::PrintToString(s);
