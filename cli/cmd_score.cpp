@@ -108,19 +108,23 @@ constexpr size_t kBatchFields = 8;
 struct BatchFields {
     std::array<std::string_view, kBatchFields> fields;
     size_t count = 0;
+    unsigned withNul = 0; // bit i: field i holds a NUL byte
 };
 
 BatchFields splitTabs(std::string_view line)
 {
     BatchFields out;
     size_t start = 0;
-    while (out.count < kBatchFields) {
-        const size_t tab = line.find('\t', start);
-        out.fields[out.count++] =
-            line.substr(start, tab == std::string_view::npos ? std::string_view::npos : tab - start);
-        if (tab == std::string_view::npos)
+    for (size_t i = 0; i <= line.size(); ++i) {
+        if (i < line.size() && line[i] != '\t') {
+            if (line[i] == '\0')
+                out.withNul |= 1u << out.count;
+            continue;
+        }
+        out.fields[out.count++] = line.substr(start, i - start);
+        if (out.count == kBatchFields)
             break;
-        start = tab + 1;
+        start = i + 1;
     }
     return out;
 }
@@ -161,7 +165,7 @@ std::string_view nulRefusal(const BatchFields& f)
         "姓只能输入中文",     "名只能输入中文",    "", "", "年份只能输入数字！", "月份只能输入数字！",
         "日期只能输入数字！", "时辰只能输入数字！"};
     for (size_t i = 0; i < f.count; ++i)
-        if (!kBoxMessages[i].empty() && f.fields[i].find('\0') != std::string_view::npos)
+        if (!kBoxMessages[i].empty() && (f.withNul >> i & 1))
             return kBoxMessages[i];
     return {};
 }
