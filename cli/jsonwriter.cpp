@@ -167,6 +167,38 @@ inline std::size_t plainBytes16(__m128i v)
     return leads & 0x8000 ? 15 : leads & 0x4000 ? 14 : 16;
 }
 
+// The last bytes of a text, in a window of width bytes that ends where the text ends; the
+// bytes before lane `from` were looked at already and lane `from` starts a character. True
+// when the bytes from there on are plain (as plainBytes16 has it) and no character is cut
+// off by the end. The masks have a bit a lane.
+inline bool plainTail(unsigned escaped, unsigned high, unsigned lead, unsigned continuation, unsigned narrow,
+                      unsigned from, unsigned width)
+{
+    const unsigned all = width == 32 ? ~0u : (1u << width) - 1;
+    const unsigned mine = all & (~0u << from);
+    if (((escaped | narrow) & mine) != 0)
+        return false;
+    high &= mine;
+    lead &= mine;
+    continuation &= mine;
+    const unsigned expected = (lead << 1 | lead << 2) & all;
+    return (high & ~(lead | continuation)) == 0 && expected == continuation && (lead >> (width - 2)) == 0;
+}
+
+inline bool plainTail16(const unsigned char* window, unsigned from)
+{
+    const auto byte = [](int b) { return _mm_set1_epi8(static_cast<char>(b)); };
+    const auto mask = [](__m128i m) { return static_cast<unsigned>(_mm_movemask_epi8(m)); };
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(window));
+    const unsigned escaped =
+        mask(_mm_or_si128(_mm_cmpeq_epi8(_mm_min_epu8(v, byte(0x1F)), v),
+                          _mm_or_si128(_mm_cmpeq_epi8(v, byte('"')), _mm_cmpeq_epi8(v, byte('\\')))));
+    const unsigned lead = mask(_mm_cmpeq_epi8(_mm_and_si128(v, byte(0xF0)), byte(0xE0)));
+    const unsigned continuation = mask(_mm_cmplt_epi8(v, byte(0xC0)));
+    const unsigned narrow = mask(_mm_or_si128(_mm_cmpeq_epi8(v, byte(0xE0)), _mm_cmpeq_epi8(v, byte(0xED))));
+    return plainTail(escaped, mask(v), lead, continuation, narrow, from, 16);
+}
+
 #if defined(__GNUC__) && defined(__x86_64__)
 // The same test as plainBytes16, thirty-two bytes a step where the processor has AVX2:
 // returns how far from p the plain bytes reach, at the start of a character. A character
@@ -204,6 +236,24 @@ __attribute__((target("avx2"))) const unsigned char* skipPlain32(const unsigned 
     // Back to the start of a character whose continuations were not looked at.
     const auto leads = static_cast<unsigned>(_mm256_movemask_epi8(previousLead));
     return p - (leads & 0x80000000u ? 1 : leads & 0x40000000u ? 2 : 0);
+}
+
+__attribute__((target("avx2"))) bool plainTail32(const unsigned char* window, unsigned from)
+{
+    const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(window));
+    const auto mask = [](__m256i m) __attribute__((target("avx2")))
+    {
+        return static_cast<unsigned>(_mm256_movemask_epi8(m));
+    };
+    const __m256i escaped = _mm256_or_si256(
+        _mm256_cmpeq_epi8(_mm256_min_epu8(v, _mm256_set1_epi8(0x1F)), v),
+        _mm256_or_si256(_mm256_cmpeq_epi8(v, _mm256_set1_epi8('"')), _mm256_cmpeq_epi8(v, _mm256_set1_epi8('\\'))));
+    const __m256i lead = _mm256_cmpeq_epi8(_mm256_and_si256(v, _mm256_set1_epi8(static_cast<char>(0xF0))),
+                                           _mm256_set1_epi8(static_cast<char>(0xE0)));
+    const __m256i continuation = _mm256_cmpgt_epi8(_mm256_set1_epi8(static_cast<char>(0xC0)), v);
+    const __m256i narrow = _mm256_or_si256(_mm256_cmpeq_epi8(v, _mm256_set1_epi8(static_cast<char>(0xE0))),
+                                           _mm256_cmpeq_epi8(v, _mm256_set1_epi8(static_cast<char>(0xED))));
+    return plainTail(mask(escaped), mask(v), mask(lead), mask(continuation), mask(narrow), from, 32);
 }
 
 bool hasAvx2()
@@ -292,13 +342,45 @@ void appendEscaped(std::string& out, std::string_view s, BackspaceFormFeed bf)
 
 } // namespace
 
+#if defined(__SSE2__)
+namespace {
+
+// True when every byte of s is copied as it stands (plainBytes16): the test of most member
+// values, which need no escape. The last bytes are looked at in a window that ends with the
+// text, the bytes already looked at masked off.
+bool plainText(std::string_view s)
+{
+    const auto* p = reinterpret_cast<const unsigned char*>(s.data());
+    const auto* const end = p + s.size();
+    if (s.size() < 16)
+        return plainBytes16(loadPadded(p, s.size())) >= s.size();
+#if defined(__GNUC__) && defined(__x86_64__)
+    if (s.size() >= 32 && hasAvx2()) {
+        p = skipPlain32(p, end);
+        if (p == end)
+            return true;
+        // A step that needs a look, or the last one after a character was backed off.
+        if (end - p >= 32)
+            return false;
+        return plainTail32(end - 32, static_cast<unsigned>(32 - (end - p)));
+    }
+#endif
+    while (end - p >= 16) {
+        const std::size_t n = plainBytes16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p)));
+        if (n == 0)
+            return false;
+        p += n;
+    }
+    return p == end || plainTail16(end - 16, static_cast<unsigned>(16 - (end - p)));
+}
+
+} // namespace
+#endif
+
 void appendJsonString(std::string& out, std::string_view s, BackspaceFormFeed bf)
 {
 #if defined(__SSE2__)
-    // A short text (most member values) that needs no escape goes out as it stands; the
-    // blanks after it keep a character cut off at its end from passing.
-    if (s.size() < 16 &&
-        plainBytes16(loadPadded(reinterpret_cast<const unsigned char*>(s.data()), s.size())) >= s.size()) {
+    if (plainText(s)) {
         out.push_back('"');
         out.append(s);
         out.push_back('"');
