@@ -390,24 +390,59 @@ void appendJsonString(std::string& out, std::string_view s, BackspaceFormFeed bf
     appendEscaped(out, s, bf);
 }
 
+void JsonWriter::grow(std::size_t n)
+{
+    // Room for this write and a whole object of `score` besides, so that one is made once.
+    constexpr std::size_t kRoom = 4096;
+    const std::size_t used = m_pos ? static_cast<std::size_t>(m_pos - m_out.data()) : m_out.size();
+    m_out.resize(used + n + kRoom);
+    m_pos = m_out.data() + used;
+    m_end = m_out.data() + m_out.size();
+}
+
+void JsonWriter::settle()
+{
+    if (m_pos) {
+        m_out.resize(static_cast<std::size_t>(m_pos - m_out.data()));
+        m_pos = m_end = nullptr;
+    }
+}
+
+void JsonWriter::value(std::string_view s)
+{
+    separate();
+#if defined(__SSE2__)
+    if (plainText(s)) {
+        room(s.size() + 2);
+        *m_pos++ = '"';
+        std::memcpy(m_pos, s.data(), s.size());
+        m_pos += s.size();
+        *m_pos++ = '"';
+        settleAtTop();
+        return;
+    }
+#endif
+    settle();
+    appendJsonString(m_out, s, m_bf);
+}
+
 void JsonWriter::appendInteger(std::int64_t n)
 {
-    char buf[24];
-    const auto r = std::to_chars(buf, buf + sizeof buf, n);
-    m_out.append(buf, r.ptr);
+    room(24);
+    m_pos = std::to_chars(m_pos, m_pos + 24, n).ptr;
 }
 
 void JsonWriter::appendInteger(std::uint64_t n)
 {
-    char buf[24];
-    const auto r = std::to_chars(buf, buf + sizeof buf, n);
-    m_out.append(buf, r.ptr);
+    room(24);
+    m_pos = std::to_chars(m_pos, m_pos + 24, n).ptr;
 }
 
 void JsonWriter::value(bool b)
 {
     separate();
-    m_out += b ? "true" : "false";
+    put(b ? "true" : "false");
+    settleAtTop();
 }
 
 void JsonWriter::value(float x)
@@ -420,18 +455,26 @@ void JsonWriter::value(float x)
         if (static_cast<float>(halves) == twice) {
             appendInteger(std::uint64_t{halves / 2});
             if (halves % 2 != 0)
-                m_out += ".5";
+                put(".5");
+            settleAtTop();
             return;
         }
     }
-    char buf[32];
-    const auto r = std::to_chars(buf, buf + sizeof buf, x);
-    m_out.append(buf, r.ptr);
+    room(32);
+    m_pos = std::to_chars(m_pos, m_pos + 32, x).ptr;
+    settleAtTop();
 }
 
 void JsonWriter::realValue(double x)
 {
     separate();
+    settle(); // written on out itself
+    realText(x);
+    settleAtTop();
+}
+
+void JsonWriter::realText(double x)
+{
     if (!std::isfinite(x)) {
         m_out += "null";
         return;
@@ -492,7 +535,8 @@ void JsonWriter::realValue(double x)
 void JsonWriter::null()
 {
     separate();
-    m_out += "null";
+    put("null");
+    settleAtTop();
 }
 
 } // namespace xingming::cli

@@ -8,6 +8,7 @@
 #include <concepts>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -43,9 +44,16 @@ private:
     std::size_t m_size;
 };
 
+// Writes into out, a JSON value after another. While an object or array is open the writer
+// writes into room it has made at the end of out and keeps out's size past what it wrote;
+// out holds exactly what was written whenever no object or array is open, and when the
+// writer is gone.
 class JsonWriter {
 public:
     explicit JsonWriter(std::string& out, BackspaceFormFeed bf = BackspaceFormFeed::Short) : m_out(out), m_bf(bf) {}
+    ~JsonWriter() { settle(); }
+    JsonWriter(const JsonWriter&) = delete;
+    JsonWriter& operator=(const JsonWriter&) = delete;
 
     void beginObject() { open('{'); }
     void endObject() { close('}'); }
@@ -56,18 +64,20 @@ public:
     void key(JsonKey name)
     {
         // `"name":`, after a comma but for the first member.
-        m_out.append(",\"" + (m_first ? 1 : 0), m_first ? 1 : 2);
-        m_out.append(name.name());
-        m_out.append("\":", 2);
+        const std::string_view n = name.name();
+        room(n.size() + 4);
+        if (!m_first)
+            *m_pos++ = ',';
+        *m_pos++ = '"';
+        std::memcpy(m_pos, n.data(), n.size());
+        m_pos += n.size();
+        *m_pos++ = '"';
+        *m_pos++ = ':';
         m_first = false;
         m_afterKey = true;
     }
 
-    void value(std::string_view s)
-    {
-        separate();
-        appendJsonString(m_out, s, m_bf);
-    }
+    void value(std::string_view s);
     void value(const char* s) { value(std::string_view(s)); }
     void value(const std::string& s) { value(std::string_view(s)); }
     template <std::integral T>
@@ -78,6 +88,7 @@ public:
             appendInteger(static_cast<std::int64_t>(n));
         else
             appendInteger(static_cast<std::uint64_t>(n));
+        settleAtTop();
     }
     void value(bool b);
     // The shortest text that reads back as the same float: 80.5, 80.
@@ -115,31 +126,62 @@ public:
     }
 
 private:
+    // At least n bytes of room after m_pos.
+    void room(std::size_t n)
+    {
+        if (static_cast<std::size_t>(m_end - m_pos) < n)
+            grow(n);
+    }
+    void grow(std::size_t n);
+    // out's size down to what was written; the room is made again by the next write.
+    void settle();
+    void settleAtTop()
+    {
+        if (m_depth == 0)
+            settle();
+    }
+    void put(std::string_view s)
+    {
+        room(s.size());
+        std::memcpy(m_pos, s.data(), s.size());
+        m_pos += s.size();
+    }
     void separate()
     {
-        if (m_afterKey)
+        if (m_afterKey) {
             m_afterKey = false;
-        else if (!m_first)
-            m_out.push_back(',');
+        } else if (!m_first) {
+            room(1);
+            *m_pos++ = ',';
+        }
         m_first = false;
     }
     void open(char c)
     {
         separate();
-        m_out.push_back(c);
+        room(1);
+        *m_pos++ = c;
         m_first = true;
+        ++m_depth;
     }
     void close(char c)
     {
-        m_out.push_back(c);
+        room(1);
+        *m_pos++ = c;
         m_first = false;
+        --m_depth;
+        settleAtTop();
     }
     void appendInteger(std::int64_t n);
     void appendInteger(std::uint64_t n);
+    void realText(double x);
 
     std::string& m_out;
     BackspaceFormFeed m_bf;
-    bool m_first = true; // no member or element yet at this level
+    char* m_pos = nullptr; // where the next byte goes, in the room at the end of m_out
+    char* m_end = nullptr; // the end of that room
+    int m_depth = 0;       // objects and arrays open
+    bool m_first = true;   // no member or element yet at this level
     bool m_afterKey = false;
 };
 
