@@ -169,6 +169,45 @@ TEST(JsonWriter, EveryPlaceOfASixteenByteStepAsNlohmannWritesIt)
 // nlohmann's Grisu2 and the shortest form of std::to_chars part: Grisu2 may write digits
 // more than needed (48.387487900000004 for 48.3874879), or the other of two equally near
 // last digits (96.49710083007813 for 96.497100830078125).
+// The writer makes room at the end of the output while an object is open: what was there
+// before stays, and the output holds exactly what was written once no object is open, after
+// texts that need escapes amid plain ones, texts longer than the room, and a writer gone
+// with its array still open.
+TEST(JsonWriter, OutputHoldsWhatWasWrittenWheneverNoObjectIsOpen)
+{
+    const std::string longText(10000, 'x');
+    std::string out = "before";
+    {
+        cli::JsonWriter w(out);
+        w.value(5);
+        EXPECT_EQ(out, "before5");
+        w.beginObject();
+        w.member("plain", "福寿");
+        w.member("escaped", "a\"b\n");
+        w.member("long", longText);
+        w.member("n", -7);
+        w.key("list");
+        w.beginArray();
+        w.value(true);
+        w.null();
+        w.realValue(0.5);
+        w.value(80.5f);
+        w.endArray();
+        w.endObject();
+        // Values side by side at the top are parted by commas, as elements are.
+        EXPECT_EQ(out, "before5,{\"plain\":\"福寿\",\"escaped\":\"a\\\"b\\n\",\"long\":\"" + longText +
+                           "\",\"n\":-7,\"list\":[true,null,0.5,80.5]}");
+    }
+    out = "before";
+    {
+        cli::JsonWriter w(out);
+        w.beginArray();
+        w.value("x");
+        w.value(1);
+    }
+    EXPECT_EQ(out, "before[\"x\",1");
+}
+
 // Floats (the score) in their shortest form: every half below 65536 takes a short way, the
 // rest the general one; both as std::to_chars writes them.
 TEST(JsonWriter, FloatsInTheirShortestForm)
