@@ -415,7 +415,8 @@ void JsonWriter::value(std::string_view s)
     if (plainText(s)) {
         room(s.size() + 2);
         *m_pos++ = '"';
-        std::memcpy(m_pos, s.data(), s.size());
+        if (!s.empty()) // an empty view may hold no pointer at all
+            std::memcpy(m_pos, s.data(), s.size());
         m_pos += s.size();
         *m_pos++ = '"';
         settleAtTop();

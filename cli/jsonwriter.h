@@ -143,7 +143,8 @@ private:
     void put(std::string_view s)
     {
         room(s.size());
-        std::memcpy(m_pos, s.data(), s.size());
+        if (!s.empty()) // an empty view may hold no pointer at all
+            std::memcpy(m_pos, s.data(), s.size());
         m_pos += s.size();
     }
     void separate()
