@@ -1,5 +1,6 @@
 #include "cli/jsonwriter.h"
 
+#include <algorithm>
 #include <bit>
 #include <charconv>
 #include <cmath>
@@ -271,25 +272,35 @@ void appendEscaped(std::string& out, std::string_view s, BackspaceFormFeed bf)
     const auto* p = reinterpret_cast<const unsigned char*>(s.data());
     const auto* const end = p + s.size();
     const auto* run = p; // start of the pending bytes that are copied as they stand
+    // The wide scans look again only some bytes past where they last stopped, which the
+    // byte-wise way below takes meanwhile: sixteen, twice as many after every look that got
+    // nowhere (text with an escape every few bytes), up to 256.
+    const auto* lookAgain = p;
+    std::ptrdiff_t lookAfter = 16;
     out.push_back('"');
     while (true) {
 #if defined(__SSE2__)
+        if (p >= lookAgain) {
+            const auto* const from = p;
 #if defined(__GNUC__) && defined(__x86_64__)
-        if (end - p >= 32 && hasAvx2())
-            p = skipPlain32(p, end);
+            if (end - p >= 32 && hasAvx2())
+                p = skipPlain32(p, end);
 #endif
-        while (end - p >= 16) {
-            const std::size_t n = plainBytes16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p)));
-            if (n == 0)
-                break;
-            p += n;
-        }
-        // The last bytes, after blanks to sixteen: a character cut off by the end meets a
-        // blank and is left to the long way.
-        if (end - p > 0 && end - p < 16) {
-            const auto rest = static_cast<std::size_t>(end - p);
-            const std::size_t n = plainBytes16(loadPadded(p, rest));
-            p += n >= rest ? rest : n;
+            while (end - p >= 16) {
+                const std::size_t n = plainBytes16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p)));
+                if (n == 0)
+                    break;
+                p += n;
+            }
+            // The last bytes, after blanks to sixteen: a character cut off by the end meets a
+            // blank and is left to the long way.
+            if (end - p > 0 && end - p < 16) {
+                const auto rest = static_cast<std::size_t>(end - p);
+                const std::size_t n = plainBytes16(loadPadded(p, rest));
+                p += n >= rest ? rest : n;
+            }
+            lookAfter = p == from ? std::min<std::ptrdiff_t>(2 * lookAfter, 256) : 16;
+            lookAgain = p + std::min(lookAfter, end - p);
         }
 #endif
         // Eight bytes a step while none needs a look.
@@ -334,7 +345,7 @@ void appendEscaped(std::string& out, std::string_view s, BackspaceFormFeed bf)
             out.append(reinterpret_cast<const char*>(run), static_cast<std::size_t>(p - run));
             out += "\xEF\xBF\xBD";
             run = p += bad;
-        } while (p != end && *p >= 0x80 && !(kSixteenBytes && end - p >= 16));
+        } while (p != end && *p >= 0x80 && !(kSixteenBytes && p >= lookAgain && end - p >= 16));
     }
     out.append(reinterpret_cast<const char*>(run), static_cast<std::size_t>(p - run));
     out.push_back('"');
