@@ -1,5 +1,6 @@
 // The JSON writer of the command line: string escaping over ASCII, Chinese and mixed text,
-// and one whole `score` object, as `score --batch --json` writes a line.
+// one whole `score` object, as `score --batch --json` writes a line, and the name test with
+// its object, the floor of that command.
 #include "cli/jsonoutput.h"
 #include "cli/jsonwriter.h"
 
@@ -68,5 +69,41 @@ void BM_ScoreJson(benchmark::State& state)
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * out.size()));
 }
 BENCHMARK(BM_ScoreJson);
+
+// The floor of `score --batch --json`: the name test and its object in the process, for names
+// of every shape, solar and lunar, into one outcome and one buffer as the batch has them; no
+// reading, splitting or writing of lines.
+void BM_NameTestAndJson(benchmark::State& state)
+{
+    const auto form = [](const char* surname, const char* given, calendar::Sex sex, calendar::CalendarKind cal,
+                         calendar::DateFields date) {
+        naming::NameTestForm f;
+        f.surname = surname;
+        f.given = given;
+        f.sex = sex;
+        f.calendar = cal;
+        f.date = std::move(date);
+        return f;
+    };
+    using calendar::CalendarKind;
+    using calendar::Sex;
+    const naming::NameTestForm forms[] = {
+        form("李", "明", Sex::Male, CalendarKind::Solar, {"1990", "5", "17", "18"}),
+        form("欧阳", "玉", Sex::Female, CalendarKind::Lunar, {"1990", "4", "23", "18"}),
+        form("王", "思远", Sex::Male, CalendarKind::Solar, {"2001", "12", "3", "0"}),
+        form("司马", "相如", Sex::Female, CalendarKind::Lunar, {"1955", "8", "15", "23"}),
+    };
+    naming::NameTestOutcome outcome;
+    std::string out;
+    size_t i = 0;
+    for (auto _ : state) {
+        out.clear();
+        naming::runNameTest(forms[i++ & 3], outcome);
+        cli::writeScoreJson(out, *outcome.report);
+        benchmark::DoNotOptimize(out.data());
+    }
+    state.SetItemsProcessed(static_cast<int64_t>(state.iterations()));
+}
+BENCHMARK(BM_NameTestAndJson);
 
 } // namespace

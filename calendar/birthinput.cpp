@@ -26,22 +26,21 @@ double fieldValue(std::string_view text)
         negative = text[pos++] == '-';
     const size_t start = pos;
     bool nonzeroInteger = false;
-    while (pos < text.size() && isDigit(text[pos]))
+    std::uint64_t whole = 0; // the integer part while it has at most 19 digits
+    while (pos < text.size() && isDigit(text[pos])) {
+        whole = whole * 10 + static_cast<std::uint64_t>(text[pos] - '0');
         nonzeroInteger |= text[pos++] != '0';
+    }
     size_t digits = pos - start;
     if (pos + 1 < text.size() && text[pos] == '.' && isDigit(text[pos + 1])) {
         ++pos;
         for (; pos < text.size() && isDigit(text[pos]); ++pos)
             ++digits;
-    }
-    if (digits == 0)
+    } else if (digits == 0) {
         return 0;
-    // A whole number of up to 15 digits, as the date fields hold, is exact in a double:
-    // read it as an integer, as from_chars would.
-    if (pos - start == digits && digits <= 15) {
-        std::uint64_t whole = 0;
-        for (size_t i = start; i < pos; ++i)
-            whole = whole * 10 + static_cast<std::uint64_t>(text[i] - '0');
+    } else if (digits <= 15) {
+        // A whole number of up to 15 digits, as the date fields hold, is exact in a double:
+        // the value from_chars would give.
         const auto value = static_cast<double>(whole);
         return negative ? -value : value;
     }

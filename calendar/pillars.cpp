@@ -42,6 +42,22 @@ constexpr std::array<std::string_view, 60> buildCycle()
 constexpr std::array<std::string_view, 60> kCycle = buildCycle();
 static_assert(kCycle[0] == "甲子" && kCycle[1] == "乙丑" && kCycle[59] == "癸亥");
 
+// The elements of the sixty pairs, stem's then branch's ("木水" for 甲子), the same way.
+constexpr std::array<char, 60 * kPairBytes> buildCycleElementBytes()
+{
+    std::array<char, 60 * kPairBytes> bytes{};
+    for (size_t k = 0; k < 60; ++k) {
+        const std::string_view stem = kElementNames[static_cast<size_t>(stemElement(static_cast<int>(k % 10)))];
+        const std::string_view branch = kElementNames[static_cast<size_t>(branchElement(static_cast<int>(k % 12)))];
+        for (size_t i = 0; i < 3; ++i) {
+            bytes[k * kPairBytes + i] = stem[i];
+            bytes[k * kPairBytes + 3 + i] = branch[i];
+        }
+    }
+    return bytes;
+}
+constexpr std::array<char, 60 * kPairBytes> kCycleElementBytes = buildCycleElementBytes();
+
 // 15 February 1901, a 甲子 day.
 constexpr int kDayPillarReference = serialDay(std::chrono::year{1901} / 2 / 15);
 
@@ -136,10 +152,8 @@ void appendChartElementsText(std::string& out, const Chart& chart)
     for (size_t i = 0; i < 4; ++i) {
         if (i > 0)
             out.push_back(' ');
-        if (const int p = chart.pillars[i]; p != kNoValue) {
-            out += kElementNames[static_cast<size_t>(stemElement(p % 10))];
-            out += kElementNames[static_cast<size_t>(branchElement(p % 12))];
-        }
+        if (const int p = chart.pillars[i]; p != kNoValue)
+            out.append(kCycleElementBytes.data() + static_cast<size_t>(p) * kPairBytes, kPairBytes);
     }
 }
 

@@ -9,6 +9,7 @@
 #include "naming/suggest.h"
 #include "naming/utf8.h"
 
+#include <array>
 #include <cstdio>
 #include <iostream>
 #include <memory>
@@ -101,72 +102,93 @@ struct ScoreOptions {
     bool json = false;
 };
 
-naming::NameTestForm formFromFields(const std::vector<std::string_view>& f)
+// The eight fields of a batch line: a line of fewer is read as if the rest were empty, the
+// fields past the eighth are no part of the case.
+constexpr size_t kBatchFields = 8;
+struct BatchFields {
+    std::array<std::string_view, kBatchFields> fields;
+    size_t count = 0;
+    unsigned withNul = 0; // bit i: field i holds a NUL byte
+};
+
+BatchFields splitTabs(std::string_view line)
 {
-    const auto field = [&f](size_t i) { return i < f.size() ? std::string(f[i]) : std::string(); };
-    naming::NameTestForm form;
+    BatchFields out;
+    size_t start = 0;
+    for (size_t i = 0; i <= line.size(); ++i) {
+        if (i < line.size() && line[i] != '\t') {
+            if (line[i] == '\0')
+                out.withNul |= 1u << out.count;
+            continue;
+        }
+        out.fields[out.count++] = line.substr(start, i - start);
+        if (out.count == kBatchFields)
+            break;
+        start = i + 1;
+    }
+    return out;
+}
+
+// The form of a batch line, written into form (its texts keep their storage).
+void formFromFields(const BatchFields& f, naming::NameTestForm& form)
+{
+    const auto field = [&f](size_t i) { return i < f.count ? f.fields[i] : std::string_view(); };
     form.surname = field(0);
     form.given = field(1);
     // In a batch an unknown sex or calendar text counts as an option nobody chose.
     form.sex = parseSex(field(2)).value_or(Sex::None);
     form.calendar = parseCalendar(field(3)).value_or(CalendarKind::None);
-    form.date = {field(4), field(5), field(6), field(7)};
-    return form;
+    form.date.year = field(4);
+    form.date.month = field(5);
+    form.date.day = field(6);
+    form.date.hour = field(7);
 }
 
-std::vector<std::string_view> splitTabs(std::string_view line)
-{
-    std::vector<std::string_view> fields;
-    size_t start = 0;
-    while (true) {
-        const size_t tab = line.find('\t', start);
-        fields.push_back(line.substr(start, tab == std::string_view::npos ? std::string_view::npos : tab - start));
-        if (tab == std::string_view::npos)
-            break;
-        start = tab + 1;
-    }
-    return fields;
-}
-
-// Any byte sequence that is not UTF-8 is read as U+FFFD per byte, so output stays valid.
-std::string sanitizeUtf8(std::string_view text)
+// Any byte sequence that is not UTF-8 is read as U+FFFD per byte, so output stays valid:
+// the text itself when it is well-formed, else its mended form in buffer.
+std::string_view sanitizeUtf8(std::string_view text, std::string& buffer)
 {
     if (isValidUtf8(text))
-        return std::string(text);
-    std::string out;
+        return text;
+    buffer.clear();
     for (char32_t c : naming::decodeUtf8(text))
-        out += naming::encodeUtf8(c);
-    return out;
+        buffer += naming::encodeUtf8(c);
+    return buffer;
 }
 
 // The refusal of a field that holds a NUL byte: no box of the panel can hold one, so the
 // box's own message for a character it does not take (sex and calendar are lists, where
 // such a text is an option nobody chose).
-std::string_view nulRefusal(const std::vector<std::string_view>& fields)
+std::string_view nulRefusal(const BatchFields& f)
 {
     static constexpr std::string_view kBoxMessages[] = {
         "姓只能输入中文",     "名只能输入中文",    "", "", "年份只能输入数字！", "月份只能输入数字！",
         "日期只能输入数字！", "时辰只能输入数字！"};
-    for (size_t i = 0; i < fields.size() && i < std::size(kBoxMessages); ++i)
-        if (!kBoxMessages[i].empty() && fields[i].find('\0') != std::string_view::npos)
+    for (size_t i = 0; i < f.count; ++i)
+        if (!kBoxMessages[i].empty() && (f.withNul >> i & 1))
             return kBoxMessages[i];
     return {};
 }
 
 int runBatch(const std::string& path)
 {
-    return forEachLine(path, [](const std::string& line, std::string& out) {
-        const std::string clean = sanitizeUtf8(line);
-        const std::vector<std::string_view> fields = splitTabs(clean);
+    // One form, one outcome and one mended line for every line: their texts keep their
+    // storage from line to line.
+    naming::NameTestForm form;
+    naming::NameTestOutcome outcome;
+    std::string mended;
+    return forEachLine(path, [&](const std::string& line, std::string& out) {
+        const BatchFields fields = splitTabs(sanitizeUtf8(line, mended));
         if (const std::string_view refusal = nulRefusal(fields); !refusal.empty()) {
             writeErrorJson(out, refusal);
             return;
         }
-        const naming::NameTestOutcome res = naming::runNameTest(formFromFields(fields));
-        if (res.report)
-            writeScoreJson(out, *res.report);
+        formFromFields(fields, form);
+        naming::runNameTest(form, outcome);
+        if (outcome.report)
+            writeScoreJson(out, *outcome.report);
         else
-            writeErrorJson(out, res.message);
+            writeErrorJson(out, outcome.message);
     });
 }
 

@@ -8,6 +8,7 @@
 #include <concepts>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,41 +22,38 @@ enum class BackspaceFormFeed { Short, Numeric };
 // Appends s to out as a JSON string literal.
 void appendJsonString(std::string& out, std::string_view s, BackspaceFormFeed bf = BackspaceFormFeed::Short);
 
-// A member name written as it stands in the source: checked at compile time to need no
-// escaping, and kept with its quotes, its colon and the comma that separates it from the
-// member before, so writing it is one copy.
+// A member name written as it stands in the source: a literal, checked at compile time to
+// need no escaping. It is kept where the literal is, so passing one costs two registers.
 class JsonKey {
 public:
-    template <std::size_t N> consteval JsonKey(const char (&name)[N]) // NOLINT: a literal converts
+    template <std::size_t N>
+    consteval JsonKey(const char (&name)[N]) // NOLINT: a literal converts
+        : m_name(name), m_size(N - 1)
     {
-        static_assert(N + 3 <= kCapacity, "a member name this long wants a larger JsonKey");
-        m_text[0] = ',';
-        m_text[1] = '"';
         for (std::size_t i = 0; i + 1 < N; ++i) {
             const char c = name[i];
             if (c < 0x20 || c == '"' || c == '\\' || c == 0x7f)
                 throw "a member name written as it stands must be printable ASCII without quote or backslash";
-            m_text[i + 2] = c;
         }
-        m_text[N + 1] = '"';
-        m_text[N + 2] = ':';
-        m_size = static_cast<unsigned char>(N + 3);
     }
 
-    // `,"name":`
-    std::string_view afterMember() const { return {m_text, m_size}; }
-    // `"name":`
-    std::string_view first() const { return {m_text + 1, m_size - 1u}; }
+    std::string_view name() const { return {m_name, m_size}; }
 
 private:
-    static constexpr std::size_t kCapacity = 32;
-    char m_text[kCapacity]{};
-    unsigned char m_size = 0;
+    const char* m_name;
+    std::size_t m_size;
 };
 
+// Writes into out, a JSON value after another. While an object or array is open the writer
+// writes into room it has made at the end of out and keeps out's size past what it wrote;
+// out holds exactly what was written whenever no object or array is open, and when the
+// writer is gone.
 class JsonWriter {
 public:
     explicit JsonWriter(std::string& out, BackspaceFormFeed bf = BackspaceFormFeed::Short) : m_out(out), m_bf(bf) {}
+    ~JsonWriter() { settle(); }
+    JsonWriter(const JsonWriter&) = delete;
+    JsonWriter& operator=(const JsonWriter&) = delete;
 
     void beginObject() { open('{'); }
     void endObject() { close('}'); }
@@ -65,16 +63,21 @@ public:
     // Starts the member `name` of the current object.
     void key(JsonKey name)
     {
-        m_out += m_first ? name.first() : name.afterMember();
+        // `"name":`, after a comma but for the first member.
+        const std::string_view n = name.name();
+        room(n.size() + 4);
+        if (!m_first)
+            *m_pos++ = ',';
+        *m_pos++ = '"';
+        std::memcpy(m_pos, n.data(), n.size());
+        m_pos += n.size();
+        *m_pos++ = '"';
+        *m_pos++ = ':';
         m_first = false;
         m_afterKey = true;
     }
 
-    void value(std::string_view s)
-    {
-        separate();
-        appendJsonString(m_out, s, m_bf);
-    }
+    void value(std::string_view s);
     void value(const char* s) { value(std::string_view(s)); }
     void value(const std::string& s) { value(std::string_view(s)); }
     template <std::integral T>
@@ -85,6 +88,7 @@ public:
             appendInteger(static_cast<std::int64_t>(n));
         else
             appendInteger(static_cast<std::uint64_t>(n));
+        settleAtTop();
     }
     void value(bool b);
     // The shortest text that reads back as the same float: 80.5, 80.
@@ -122,31 +126,63 @@ public:
     }
 
 private:
+    // At least n bytes of room after m_pos.
+    void room(std::size_t n)
+    {
+        if (static_cast<std::size_t>(m_end - m_pos) < n)
+            grow(n);
+    }
+    void grow(std::size_t n);
+    // out's size down to what was written; the room is made again by the next write.
+    void settle();
+    void settleAtTop()
+    {
+        if (m_depth == 0)
+            settle();
+    }
+    void put(std::string_view s)
+    {
+        room(s.size());
+        if (!s.empty()) // an empty view may hold no pointer at all
+            std::memcpy(m_pos, s.data(), s.size());
+        m_pos += s.size();
+    }
     void separate()
     {
-        if (m_afterKey)
+        if (m_afterKey) {
             m_afterKey = false;
-        else if (!m_first)
-            m_out.push_back(',');
+        } else if (!m_first) {
+            room(1);
+            *m_pos++ = ',';
+        }
         m_first = false;
     }
     void open(char c)
     {
         separate();
-        m_out.push_back(c);
+        room(1);
+        *m_pos++ = c;
         m_first = true;
+        ++m_depth;
     }
     void close(char c)
     {
-        m_out.push_back(c);
+        room(1);
+        *m_pos++ = c;
         m_first = false;
+        --m_depth;
+        settleAtTop();
     }
     void appendInteger(std::int64_t n);
     void appendInteger(std::uint64_t n);
+    void realText(double x);
 
     std::string& m_out;
     BackspaceFormFeed m_bf;
-    bool m_first = true; // no member or element yet at this level
+    char* m_pos = nullptr; // where the next byte goes, in the room at the end of m_out
+    char* m_end = nullptr; // the end of that room
+    int m_depth = 0;       // objects and arrays open
+    bool m_first = true;   // no member or element yet at this level
     bool m_afterKey = false;
 };
 

@@ -1,7 +1,5 @@
 #include "naming/grids.h"
 
-#include <cmath>
-
 namespace xingming::naming {
 
 namespace {
@@ -53,8 +51,8 @@ std::string_view yy(int bh)
     int n = bh;
     if (n > 10)
         n = lastDigit(n);
-    // k = ⌊n/2 + 0.9⌋
-    const int k = static_cast<int>(std::floor(n / 2.0 + 0.9));
+    // k = ⌊n/2 + 0.9⌋: n/2 for an even n, (n + 1)/2 for an odd one (n is at most 10).
+    const int k = (n + (n & 1)) / 2;
     switch (k) {
     case 1:
         return "木";

@@ -217,6 +217,17 @@ std::string outsideTableWarning(const std::vector<OutsideChar>& chars)
 
 std::string scoreText(float zf)
 {
+    // The scores are halves: written as the shortest form has them ("80", "80.5").
+    if (zf >= 0.5f && zf < 65536.0f) {
+        const float twice = zf * 2; // exact below 2^24
+        const auto halves = static_cast<unsigned>(twice);
+        if (static_cast<float>(halves) == twice) {
+            std::string out = std::to_string(halves / 2);
+            if (halves % 2 != 0)
+                out += ".5";
+            return out;
+        }
+    }
     char buf[32];
     const auto res = std::to_chars(buf, buf + sizeof buf, zf);
     return std::string(buf, res.ptr);
@@ -224,7 +235,14 @@ std::string scoreText(float zf)
 
 std::string gridCellText(int number)
 {
-    return decimal(number) + "(" + std::string(yy(number)) + ")";
+    // At most "-2147483648(水)": 17 bytes.
+    char buf[24];
+    char* p = std::to_chars(buf, buf + 11, number).ptr;
+    *p++ = '(';
+    const std::string_view element = yy(number);
+    p = std::copy(element.begin(), element.end(), p);
+    *p++ = ')';
+    return std::string(buf, p);
 }
 
 std::string_view sectionCaption(ReportSection section)

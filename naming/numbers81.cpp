@@ -3,7 +3,8 @@
 #include "naming/numbers81_data.h"
 
 #include <array>
-#include <string>
+#include <cstdint>
+#include <initializer_list>
 
 namespace xingming::naming {
 
@@ -28,34 +29,64 @@ RatingClass classOf(Rating81 rating)
     return RatingClass::Low;
 }
 
-// The texts of every row for both sexes, built once from the table.
+// The texts of every row for both sexes, laid out while compiling: plain and rated, for a
+// man and for a woman, one after the other in one block of bytes.
+constexpr std::size_t kTextKinds = 4; // plain male, plain female, rated male, rated female
+
+// Writes the texts through put(slot, piece): slot 4·(number − 1) + kind, its pieces in turn.
+template <typename Put> constexpr void layOutTexts(Put put)
+{
+    for (std::size_t i = 0; i < kNumbers81.size(); ++i) {
+        const Number81Row& row = kNumbers81[i];
+        // Row 39 warns women in its description; 21, 23, 28 and 33 carry that for both sexes.
+        const std::string_view femaleNote = row.number == 39 ? "女性不宜数。" : "";
+        // The rating follows without a blank in rows 1 and 21, and in row 33 for a man.
+        const std::string_view blankMale = row.number != 1 && row.number != 21 && row.number != 33 ? " " : "";
+        const std::string_view blankFemale = row.number != 1 && row.number != 21 ? " " : "";
+        const std::size_t slot = i * kTextKinds;
+        put(slot, {row.plain});
+        put(slot + 1, {row.plain, femaleNote});
+        put(slot + 2, {row.plain, blankMale, "（", ratingText(row.ratingMale), "）"});
+        put(slot + 3, {row.plain, femaleNote, blankFemale, "（", ratingText(row.ratingFemale), "）"});
+    }
+}
+
+consteval std::size_t textBytes()
+{
+    std::size_t size = 0;
+    layOutTexts([&](std::size_t, std::initializer_list<std::string_view> pieces) {
+        for (std::string_view piece : pieces)
+            size += piece.size();
+    });
+    return size;
+}
+
 struct Texts {
-    std::array<std::string, 81> plainMale, plainFemale, ratedMale, ratedFemale;
+    std::array<char, textBytes()> bytes{};
+    std::array<std::uint32_t, 81 * kTextKinds + 1> starts{};
 };
 
-Texts buildTexts()
+consteval Texts buildTexts()
 {
     Texts t;
-    for (size_t i = 0; i < kNumbers81.size(); ++i) {
-        const Number81Row& row = kNumbers81[i];
-        t.plainMale[i] = std::string(row.plain);
-        // Row 39 warns women in its description; 21, 23, 28 and 33 carry that for both sexes.
-        t.plainFemale[i] = t.plainMale[i] + (row.number == 39 ? "女性不宜数。" : "");
-        // The rating follows without a blank in rows 1 and 21, and in row 33 for a man.
-        const bool blankMale = row.number != 1 && row.number != 21 && row.number != 33;
-        const bool blankFemale = row.number != 1 && row.number != 21;
-        t.ratedMale[i] =
-            t.plainMale[i] + (blankMale ? " " : "") + "（" + std::string(ratingText(row.ratingMale)) + "）";
-        t.ratedFemale[i] =
-            t.plainFemale[i] + (blankFemale ? " " : "") + "（" + std::string(ratingText(row.ratingFemale)) + "）";
-    }
+    std::size_t size = 0;
+    layOutTexts([&](std::size_t slot, std::initializer_list<std::string_view> pieces) {
+        t.starts[slot] = static_cast<std::uint32_t>(size);
+        for (std::string_view piece : pieces)
+            for (char c : piece)
+                t.bytes[size++] = c;
+    });
+    t.starts[81 * kTextKinds] = static_cast<std::uint32_t>(size);
     return t;
 }
 
-const Texts& texts()
+constexpr Texts kTexts = buildTexts();
+
+std::string_view textAt(int number, std::size_t kind)
 {
-    static const Texts t = buildTexts();
-    return t;
+    const std::size_t slot = static_cast<std::size_t>(number - 1) * kTextKinds + kind;
+    return {kTexts.bytes.data() + kTexts.starts[slot],
+            static_cast<std::size_t>(kTexts.starts[slot + 1] - kTexts.starts[slot])};
 }
 
 bool inRange(int n)
@@ -69,16 +100,14 @@ std::string_view ratedText81(int number, bool male)
 {
     if (!inRange(number))
         return {};
-    const size_t i = static_cast<size_t>(number - 1);
-    return male ? texts().ratedMale[i] : texts().ratedFemale[i];
+    return textAt(number, male ? 2 : 3);
 }
 
 std::string_view plainText81(int number, bool male)
 {
     if (!inRange(number))
         return {};
-    const size_t i = static_cast<size_t>(number - 1);
-    return male ? texts().plainMale[i] : texts().plainFemale[i];
+    return textAt(number, male ? 0 : 1);
 }
 
 std::optional<Rating81> rating81(int number, bool male)

@@ -65,6 +65,19 @@ std::u32string decodeUtf8(std::string_view text)
 bool isValidUtf8(std::string_view text)
 {
     for (size_t i = 0; i < text.size();) {
+        // ASCII, and three-byte characters whose lead takes any continuation byte (most of
+        // Chinese), without decoding them.
+        const auto lead = static_cast<unsigned char>(text[i]);
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        if (lead >= 0xE1 && lead <= 0xEF && lead != 0xED && i + 2 < text.size() &&
+            (static_cast<unsigned char>(text[i + 1]) & 0xC0) == 0x80 &&
+            (static_cast<unsigned char>(text[i + 2]) & 0xC0) == 0x80) {
+            i += 3;
+            continue;
+        }
         char32_t c = 0;
         const size_t len = decodeOne(text, i, c);
         if (c == kReplacementChar && len == 1)

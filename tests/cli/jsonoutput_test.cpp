@@ -10,7 +10,10 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <charconv>
+#include <cmath>
 #include <cstring>
+#include <limits>
 #include <random>
 
 using namespace xingming;
@@ -136,11 +139,106 @@ TEST(JsonWriter, RandomBytesAsNlohmannWritesThem)
     }
 }
 
+// Runs of Chinese and ASCII as the scans of sixteen and thirty-two bytes take them, with one
+// piece that needs a look at every place of more than two steps of thirty-two bytes: a
+// character cut short or cut off at either end of a step, the lead bytes with a narrower
+// second byte (E0, ED), characters of two and four bytes, escapes and ill-formed bytes.
+TEST(JsonWriter, EveryPlaceOfASixteenByteStepAsNlohmannWritesIt)
+{
+    const std::string pieces[] = {"\"",           "\\",           "\n",           std::string(1, '\0'),
+                                  "\x1f",         "\xe4\xb8",     "\xe4",         "\x80",
+                                  "\xbf\xbf",     "\xe0\xa0\x80", "\xe0\x80\x80", "\xed\x9f\xbf",
+                                  "\xed\xa0\x80", "\xee\x80\x80", "\xef\xbf\xbd", "\u00e9",
+                                  "\U00020000",   "\xf0\x9f\x98", "\xff",         "x"};
+    const std::string runs[] = {"福寿圆满，富贵荣誉，涵养雅量，德高望重。福寿圆满，富贵荣誉，涵养雅量，德高望重。",
+                                "15 （福寿） 福寿圆满 (大吉) 15 （福寿） 福寿圆满 (大吉) 15 （福寿）",
+                                "The quick brown fox jumps over the lazy dog and the quick fox"};
+    for (const std::string& run : runs) {
+        for (const std::string& piece : pieces) {
+            for (size_t at = 0; at <= 70 && at <= run.size(); ++at) {
+                const std::string s = run.substr(0, at) + piece + run.substr(at) + piece;
+                ASSERT_EQ(escaped(s), dump(json(s))) << testing::PrintToString(s);
+                ASSERT_EQ(escaped(s.substr(1)), dump(json(s.substr(1)))) << testing::PrintToString(s);
+            }
+        }
+    }
+}
+
 // The scores the commands print are halves in [0, 100]: every eighth up to 1000 is checked,
 // and the layouts (fixed, "0.000…", exponent) at their edges. Past short numbers
 // nlohmann's Grisu2 and the shortest form of std::to_chars part: Grisu2 may write digits
 // more than needed (48.387487900000004 for 48.3874879), or the other of two equally near
 // last digits (96.49710083007813 for 96.497100830078125).
+// The writer makes room at the end of the output while an object is open: what was there
+// before stays, and the output holds exactly what was written once no object is open, after
+// texts that need escapes amid plain ones, texts longer than the room, and a writer gone
+// with its array still open.
+TEST(JsonWriter, OutputHoldsWhatWasWrittenWheneverNoObjectIsOpen)
+{
+    const std::string longText(10000, 'x');
+    std::string out = "before";
+    {
+        cli::JsonWriter w(out);
+        w.value(5);
+        EXPECT_EQ(out, "before5");
+        w.beginObject();
+        w.member("plain", "福寿");
+        w.member("escaped", "a\"b\n");
+        w.member("long", longText);
+        w.member("n", -7);
+        w.key("list");
+        w.beginArray();
+        w.value(true);
+        w.null();
+        w.realValue(0.5);
+        w.value(80.5f);
+        w.endArray();
+        w.endObject();
+        // Values side by side at the top are parted by commas, as elements are.
+        EXPECT_EQ(out, "before5,{\"plain\":\"福寿\",\"escaped\":\"a\\\"b\\n\",\"long\":\"" + longText +
+                           "\",\"n\":-7,\"list\":[true,null,0.5,80.5]}");
+    }
+    out = "before";
+    {
+        cli::JsonWriter w(out);
+        w.beginArray();
+        w.value("x");
+        w.value(1);
+    }
+    EXPECT_EQ(out, "before[\"x\",1");
+}
+
+// Floats (the score) in their shortest form: every half below 65536 takes a short way, the
+// rest the general one; both as std::to_chars writes them.
+TEST(JsonWriter, FloatsInTheirShortestForm)
+{
+    std::vector<float> values{0.0f,
+                              -0.0f,
+                              0.25f,
+                              0.1f,
+                              -0.5f,
+                              -80.5f,
+                              65535.5f,
+                              65536.0f,
+                              65536.5f,
+                              1e10f,
+                              1e-10f,
+                              std::nextafter(80.5f, 81.0f),
+                              std::numeric_limits<float>::infinity(),
+                              std::numeric_limits<float>::quiet_NaN(),
+                              std::numeric_limits<float>::max()};
+    for (int halves = 0; halves < 131072; ++halves)
+        values.push_back(static_cast<float>(halves) / 2);
+    for (float v : values) {
+        char buf[64];
+        const std::string want(buf, std::to_chars(buf, buf + sizeof buf, v).ptr);
+        std::string out;
+        cli::JsonWriter w(out);
+        w.value(v);
+        ASSERT_EQ(out, want) << v;
+    }
+}
+
 TEST(JsonWriter, RealNumbersAsNlohmannWritesThem)
 {
     std::vector<double> values{0.0,

@@ -7,6 +7,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 using namespace xingming::naming;
 
@@ -175,6 +176,31 @@ TEST(CharTable, StrokeCountOfPositionsOutsideTheRuns)
     EXPECT_EQ(GG(3), 2);
     EXPECT_EQ(GG(7053), 29);
     EXPECT_EQ(GG(7054), 30);
+}
+
+TEST(Utf8, WellFormedIsWhatDecodesAndEncodesBackTheSame)
+{
+    // Every text of one to three bytes that start or continue characters of each length
+    // (and the edges of the narrower second bytes), alone and around a character.
+    const unsigned char bytes[] = {0x00, 0x41, 0x7F, 0x80, 0x9F, 0xA0, 0xBF, 0xC0, 0xC2, 0xDF,
+                                   0xE0, 0xE1, 0xEC, 0xED, 0xEE, 0xEF, 0xF0, 0xF4, 0xF5, 0xFF};
+    std::vector<std::string> texts;
+    for (unsigned char a : bytes) {
+        texts.push_back(std::string(1, static_cast<char>(a)));
+        for (unsigned char b : bytes) {
+            texts.push_back({static_cast<char>(a), static_cast<char>(b)});
+            for (unsigned char c : bytes)
+                texts.push_back({static_cast<char>(a), static_cast<char>(b), static_cast<char>(c)});
+        }
+    }
+    for (const std::string& t : texts) {
+        for (const std::string& s : {t, "明" + t, t + "明", "a" + t + "\xBF"}) {
+            std::string again;
+            for (char32_t c : decodeUtf8(s))
+                again += encodeUtf8(c);
+            ASSERT_EQ(isValidUtf8(s), again == s) << testing::PrintToString(s);
+        }
+    }
 }
 
 TEST(Utf8, CharactersAreCodePoints)

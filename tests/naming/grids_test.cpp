@@ -30,6 +30,9 @@ TEST(Grids, ElementOfAGridNumber)
     // From 1 upwards yy is sc of the last digit, 10 giving 水.
     for (int n = 1; n <= 200; ++n)
         EXPECT_EQ(yy(n), sc(n % 10 == 0 ? 10 : n % 10)) << n;
+    // Nothing above 0 from 0 downwards: 水.
+    for (int n : {0, -1, -2, -9, -10, -11, -1000, -2147483647 - 1})
+        EXPECT_EQ(yy(n), "水") << n;
 }
 
 TEST(Grids, Digits)

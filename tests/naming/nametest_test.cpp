@@ -1,10 +1,13 @@
 // The name test as a whole: the driver's checks, pxmz on worked examples, the report and
 // a sweep of the score over every stroke combination.
+#include "naming/grids.h"
 #include "naming/nametest.h"
 #include "naming/utf8.h"
 
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <cmath>
 #include <set>
 #include <tuple>
 
@@ -152,6 +155,22 @@ TEST(NameTest, BoxesKeepTwoCharactersAsSplitCharactersCutsThem)
         EXPECT_EQ(out.report->result.chars[3], want.size() == 2 ? want[1] : "");
         EXPECT_EQ(out.report->twoCharGiven, want.size() == 2);
     }
+}
+
+TEST(NameTest, ScoreAndGridCellTexts)
+{
+    // The score as std::to_chars writes a float's shortest form, halves and the rest.
+    std::vector<float> scores{0.0f, -0.0f, 0.25f, -0.5f, 65536.0f, 1e10f, std::nextafter(80.5f, 81.0f)};
+    for (int halves = 0; halves <= 2000; ++halves)
+        scores.push_back(static_cast<float>(halves) / 2);
+    for (float zf : scores) {
+        char buf[64];
+        ASSERT_EQ(scoreText(zf), std::string(buf, std::to_chars(buf, buf + sizeof buf, zf).ptr)) << zf;
+    }
+    // A grid cell: the number and its element by yy.
+    for (int n : {-2147483647 - 1, -11, -1, 0, 1, 9, 10, 11, 16, 81, 160, 2147483647})
+        EXPECT_EQ(gridCellText(n), std::to_string(n) + "(" + std::string(yy(n)) + ")") << n;
+    EXPECT_EQ(gridCellText(16), "16(土)");
 }
 
 struct CheckCase {
