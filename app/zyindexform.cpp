@@ -135,20 +135,39 @@ zyIndexForm::zyIndexForm(QWidget* parent) : QWidget(parent)
     m_statusBar->setSizeGripEnabled(false);
     m_statusBar->addWidget(new QLabel(QStringLiteral("欢迎使用姓名测试与取名。所有计算都在本机完成。"), m_statusBar),
                            1);
-    buildNameTestPanel();
+    // The name-test panel and the fun tools are made when first opened (nameTestPanel(),
+    // funTools()): the window shows sooner and smaller.
     buildTips();
     buildNamingPanel();
-    m_qucef = new FunToolsPanel(this);
-    m_qucef->setGeometry(twipsRect(120, 960, 8895, 5655, this));
-    m_qucef->hide();
 
-    // Start-up: the character table is built once; the panels stand as after "create".
-    naming::charPosition(U'一');
+    // The panels stand as after "create"; the character table is built by its first lookup.
     stepCreate();
     centreOnScreen(this);
 }
 
 zyIndexForm::~zyIndexForm() = default;
+
+QFrame* zyIndexForm::nameTestPanel()
+{
+    if (!m_pingf) {
+        buildNameTestPanel();
+        // Under the tips frame, where it stood when it was made with the window. The tab
+        // order needs no mending: it is never shown with the naming panel, and two panels
+        // shown together take turns in one cycle whichever was made first.
+        m_pingf->stackUnder(m_wqtsf);
+    }
+    return m_pingf;
+}
+
+FunToolsPanel* zyIndexForm::funTools()
+{
+    if (!m_qucef) {
+        m_qucef = new FunToolsPanel(this);
+        m_qucef->setGeometry(twipsRect(120, 960, 8895, 5655, this));
+        m_qucef->hide();
+    }
+    return m_qucef;
+}
 
 void zyIndexForm::buildToolbar()
 {
@@ -375,12 +394,14 @@ void zyIndexForm::dhtbarButtonClick(int index)
 
 void zyIndexForm::stepCreate()
 {
-    m_qucef->hide();
+    if (m_qucef)
+        m_qucef->hide();
     m_systa->show();
     m_wqtsf->show();
     for (QLabel* l : m_namingTips)
         l->show();
-    m_pingf->hide();
+    if (m_pingf)
+        m_pingf->hide();
     for (QLabel* l : m_testTips)
         l->hide();
     m_area = WorkArea::Naming;
@@ -388,6 +409,7 @@ void zyIndexForm::stepCreate()
 
 void zyIndexForm::stepTest()
 {
+    nameTestPanel();
     if (!m_testListsFilled) {
         m_testListsFilled = true;
         fillDateRow(m_test.date);
@@ -397,7 +419,8 @@ void zyIndexForm::stepTest()
     m_systa->hide();
     for (QLabel* l : m_namingTips)
         l->hide();
-    m_qucef->hide();
+    if (m_qucef)
+        m_qucef->hide();
     for (QLabel* l : m_testTips)
         l->show();
     m_area = WorkArea::NameTest;
@@ -405,7 +428,7 @@ void zyIndexForm::stepTest()
 
 void zyIndexForm::stepMore()
 {
-    m_qucef->show();
+    funTools()->show();
     m_qucef->raise();
     m_area = WorkArea::FunTools;
 }
@@ -431,6 +454,7 @@ calendar::DateFields zyIndexForm::dateFields(const BirthControls& c)
 
 void zyIndexForm::pmzbClick()
 {
+    nameTestPanel();
     naming::NameTestForm form;
     form.surname = utf8(m_test.surname->text());
     form.given = utf8(m_test.given->text());
