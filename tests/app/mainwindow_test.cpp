@@ -3,7 +3,9 @@
 #include "app/fonts.h"
 #include "app/inputs.h"
 #include "app/pfindexform.h"
+#include "app/programplugin.h"
 #include "app/sitebase.h"
+#include "app/sitehost.h"
 #include "app/twips.h"
 #include "app/webpane.h"
 #include "app/webwindows.h"
@@ -13,6 +15,7 @@
 #include "recordingboxes.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -158,6 +161,43 @@ private slots:
         QVERIFY(testFirst.contains(QStringLiteral("/pingf/Text2")));
         QVERIFY(testFirst.contains(QStringLiteral("/qucef/qt_tabwidget_stackedwidget/CoupleMatchPage/Text10")));
         QCOMPARE(cycle({3, 2, 3}), testFirst);
+    }
+
+    // Starting the program loads neither the network library nor the browser engine: the
+    // site and the engine are plugins loaded on their first use.
+    void startLoadsNoPlugin()
+    {
+        zyIndexForm w;
+        w.show();
+        w.dhtbarButtonClick(2);
+        w.dhtbarButtonClick(3);
+        QFile maps(QStringLiteral("/proc/self/maps"));
+        QVERIFY(maps.open(QIODevice::ReadOnly));
+        const QByteArray loaded = maps.readAll();
+        for (const char* library : {"libQt6Network", "libxingming_sitehost", "libQt6WebEngine", "libxingming_webview"})
+            QVERIFY2(!loaded.contains(library), library);
+    }
+
+    void programPlugins_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("loads");
+        QTest::newRow("site") << QStringLiteral("libxingming_sitehost.so") << true;
+        QTest::newRow("missing") << QStringLiteral("libxingming_nosuch.so") << false;
+        QTest::newRow("not a plugin") << QStringLiteral("app_mainwindow_test") << false;
+    }
+
+    void programPlugins()
+    {
+        QFETCH(QString, file);
+        QFETCH(bool, loads);
+        QString why;
+        QObject* plugin = loadProgramPlugin(file, &why);
+        QCOMPARE(plugin != nullptr, loads);
+        if (loads)
+            QVERIFY(qobject_cast<SiteHost*>(plugin));
+        else
+            QVERIFY(!why.isEmpty());
     }
 
     void navigation()
