@@ -133,8 +133,13 @@ zyIndexForm::zyIndexForm(QWidget* parent) : QWidget(parent)
     m_statusBar->setObjectName(QStringLiteral("StatusBar1"));
     m_statusBar->setGeometry(twipsRect(0, 6585, 9150, 375, this));
     m_statusBar->setSizeGripEnabled(false);
-    m_statusBar->addWidget(new QLabel(QStringLiteral("欢迎使用姓名测试与取名。所有计算都在本机完成。"), m_statusBar),
-                           1);
+    m_statusWelcome = new QLabel(QStringLiteral("欢迎使用姓名测试与取名。所有计算都在本机完成。"), m_statusBar);
+    m_statusBar->addWidget(m_statusWelcome, 1);
+    // What the last name test found worth telling, in place of the welcome while it holds.
+    m_statusWarning = new QLabel(m_statusBar);
+    m_statusWarning->setObjectName(QStringLiteral("statusWarning"));
+    m_statusBar->addWidget(m_statusWarning, 1);
+    m_statusWarning->hide();
     // The name-test panel and the fun tools are made when first opened (nameTestPanel(),
     // funTools()): the window shows sooner and smaller.
     buildTips();
@@ -470,10 +475,9 @@ void zyIndexForm::pmzbClick()
     const naming::NameTestReport& rep = *out.report;
     // Characters the table lacks are scored as the table says; the user is told which.
     const std::string warning = naming::outsideTableWarning(naming::charsOutsideTable(rep.result));
-    if (warning.empty())
-        m_statusBar->clearMessage();
-    else
-        m_statusBar->showMessage(QString::fromStdString(warning));
+    m_statusWarning->setText(QString::fromStdString(warning));
+    m_statusWarning->setVisible(!warning.empty());
+    m_statusWelcome->setVisible(warning.empty());
     sex = qs(calendar::sexText(rep.sex));
     BirthDate = rep.birth;
     tg = rep.result.grids.tg;

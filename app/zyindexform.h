@@ -90,6 +90,8 @@ private:
     QGroupBox* m_wqtsf = nullptr;
     FunToolsPanel* m_qucef = nullptr;
     QStatusBar* m_statusBar = nullptr;
+    QLabel* m_statusWelcome = nullptr;
+    QLabel* m_statusWarning = nullptr;
     QList<QLabel*> m_namingTips;
     QList<QLabel*> m_testTips;
     QPointer<pfIndexForm> m_report;

@@ -54,7 +54,8 @@ BENCHMARK(BM_CharLookup);
 
 void BM_PoemSource(benchmark::State& state)
 {
-    // One lookup of a name with a source (two binary searches); the data is checked before the loop.
+    // One lookup of a name with a source (binary searches for the characters, the pair and the poem of
+    // its line); the data is checked before the loop.
     benchmark::DoNotOptimize(naming::poetryData().valid());
     for (auto _ : state)
         benchmark::DoNotOptimize(naming::poemSource(U'思', U'远'));

@@ -72,6 +72,20 @@ void BM_SuggestMode(benchmark::State& state)
 }
 BENCHMARK(BM_SuggestMode)->ArgsProduct({{1, 2, 3, 4}, {0, 1}})->Unit(benchmark::kMillisecond);
 
+// A long list against a short one: only the head of the ranking is ever made.
+void BM_SuggestTop(benchmark::State& state)
+{
+    SuggestRequest r = request("王", Sex::Male, 2, 0);
+    r.limit = static_cast<std::size_t>(state.range(0));
+    r.mode = static_cast<NamingMode>(state.range(1));
+    suggestNames(r);
+    for (auto _ : state) {
+        SuggestResult res = suggestNames(r);
+        benchmark::DoNotOptimize(res);
+    }
+}
+BENCHMARK(BM_SuggestTop)->ArgsProduct({{10, 1000}, {1, 2, 3, 4}})->Unit(benchmark::kMillisecond);
+
 void BM_NamesWithCharacter(benchmark::State& state)
 {
     for (auto _ : state) {

@@ -3,6 +3,7 @@
 #include "calendar/lunarcalendar.h"
 
 #include <charconv>
+#include <cstdint>
 #include <cmath>
 #include <limits>
 
@@ -35,6 +36,15 @@ double fieldValue(std::string_view text)
     }
     if (digits == 0)
         return 0;
+    // A whole number of up to 15 digits, as the date fields hold, is exact in a double:
+    // read it as an integer, as from_chars would.
+    if (pos - start == digits && digits <= 15) {
+        std::uint64_t whole = 0;
+        for (size_t i = start; i < pos; ++i)
+            whole = whole * 10 + static_cast<std::uint64_t>(text[i] - '0');
+        const auto value = static_cast<double>(whole);
+        return negative ? -value : value;
+    }
     double value = 0;
     const auto [end, ec] = std::from_chars(text.data() + start, text.data() + pos, value, std::chars_format::fixed);
     if (ec == std::errc::result_out_of_range)

@@ -45,11 +45,15 @@ Chart chartOf(std::chrono::year_month_day solar, int lunarMonth, int hour);
 
 std::string chartText(const Chart& chart);         // "庚午 辛巳 壬午 己酉"
 std::string chartElementsText(const Chart& chart); // "金火 金火 水火 土金"
-unsigned chartElementMask(const Chart& chart);     // bit e set when element e occurs
-int dayMasterElement(const Chart& chart);          // element of the day stem, or kNoValue
+void appendChartText(std::string& out, const Chart& chart);
+void appendChartElementsText(std::string& out, const Chart& chart);
+unsigned chartElementMask(const Chart& chart); // bit e set when element e occurs
+int dayMasterElement(const Chart& chart);      // element of the day stem, or kNoValue
 
-// The five-element sentence from the elements present and the day master's element.
+// The five-element sentence from the elements present and the day master's element; the
+// view is of a table of every sentence, compiled in.
 std::string elementSentence(unsigned presentMask, int dayMaster);
+std::string_view elementSentenceView(unsigned presentMask, int dayMaster);
 
 // Splits off the next character (one UTF-8 sequence, or one stray byte) at pos.
 std::string_view nextCharacter(std::string_view text, size_t& pos);

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <optional>
 
 namespace xingming::calendar {
@@ -26,6 +27,60 @@ constexpr std::array<std::string_view, 5> kLacks = {"缺木", "缺火", "缺土"
 // 12 double hours, the 子 hour first.
 constexpr std::array<std::string_view, 12> kDoubleHours = {"子时", "丑时", "寅时", "卯时", "辰时", "巳时",
                                                            "午时", "未时", "申时", "酉时", "戌时", "亥时"};
+
+// Every five-element sentence, by the mask of the elements present (five bits) and the day
+// master's element (0 .. 4, 5 for none), laid out while compiling.
+constexpr std::size_t kSentenceCapacity = 112;
+constexpr std::size_t kDayMasterSlots = 6;
+
+struct SentenceTable {
+    std::array<char, 32 * kDayMasterSlots * kSentenceCapacity> bytes{};
+    std::array<std::uint8_t, 32 * kDayMasterSlots> sizes{};
+    bool fits = true;
+};
+
+consteval SentenceTable buildSentences()
+{
+    SentenceTable t;
+    for (unsigned mask = 0; mask < 32; ++mask) {
+        for (std::size_t dayMaster = 0; dayMaster < kDayMasterSlots; ++dayMaster) {
+            const std::size_t slot = mask * kDayMasterSlots + dayMaster;
+            std::size_t size = 0;
+            const auto put = [&](std::string_view piece) {
+                for (char c : piece) {
+                    if (size == kSentenceCapacity) {
+                        t.fits = false;
+                        return;
+                    }
+                    t.bytes[slot * kSentenceCapacity + size++] = c;
+                }
+            };
+            put("此命五行");
+            for (std::size_t e = 0; e < kLacks.size(); ++e)
+                if (!(mask >> e & 1))
+                    put(kLacks[e]);
+            if (mask == 0x1F)
+                put("比较平衡");
+            if (dayMaster < 5)
+                put(kDayMasterSentences[dayMaster]);
+            t.sizes[slot] = static_cast<std::uint8_t>(size);
+        }
+    }
+    return t;
+}
+
+constexpr SentenceTable kSentences = buildSentences();
+static_assert(kSentences.fits, "every five-element sentence fits its slot");
+
+// The double-hour name of an hour value, "" outside [0, 24).
+std::string_view doubleHourView(double hourValue)
+{
+    if (!(hourValue >= 0 && hourValue < 24))
+        return {};
+    // [23, 24) and [0, 1) are 子; then two hours a name from 1 o'clock on.
+    const int index = hourValue >= 23 ? 0 : static_cast<int>((hourValue + 1) / 2); // [0, 11]
+    return kDoubleHours[static_cast<size_t>(index)];
+}
 
 int elementIndex(std::string_view oneChar)
 {
@@ -65,18 +120,16 @@ int birthHour(std::string_view hourText)
 
 namespace detail {
 
+std::string_view elementSentenceView(unsigned presentMask, int dayMaster)
+{
+    const std::size_t slot = (presentMask & 0x1F) * kDayMasterSlots +
+                             (dayMaster >= 0 && dayMaster < 5 ? static_cast<std::size_t>(dayMaster) : 5);
+    return {kSentences.bytes.data() + slot * kSentenceCapacity, kSentences.sizes[slot]};
+}
+
 std::string elementSentence(unsigned presentMask, int dayMaster)
 {
-    std::string out = "此命五行";
-    out.reserve(96);
-    for (size_t e = 0; e < kLacks.size(); ++e)
-        if (!(presentMask >> e & 1))
-            out += kLacks[e];
-    if ((presentMask & 0x1F) == 0x1F)
-        out += "比较平衡";
-    if (dayMaster >= 0 && dayMaster < 5)
-        out += kDayMasterSentences[static_cast<size_t>(dayMaster)];
-    return out;
+    return std::string(elementSentenceView(presentMask, dayMaster));
 }
 
 } // namespace detail
@@ -118,33 +171,38 @@ std::optional<std::string> whduoshao(const BirthDate& birth, std::string_view ri
     return elementSentence(chartElementMask(chart), dayMasterElement(chart));
 }
 
-BirthChartValues birthChartValues(const BirthDate& birth)
+void birthChartValues(const BirthDate& birth, BirthChartValues& values)
 {
-    BirthChartValues values;
+    values.nongli.clear();
+    values.bazhi.clear();
+    values.wuhang.clear();
+    values.whstr.clear();
     const auto date = birthDay(birth);
     const auto lunar = date ? solarToLunarDate(*date) : std::nullopt;
     if (!lunar)
-        return values;
+        return;
     const double hourValue = fieldValue(birth.hour);
     const int hour = hourValue >= 0 && hourValue <= 23 ? static_cast<int>(std::nearbyint(hourValue)) : kNoValue;
     const Chart chart = chartOf(*date, lunar->month, hour);
-    values.nongli = lunarDateText(*lunar);
-    values.bazhi = chartText(chart);
-    values.wuhang = chartElementsText(chart);
+    appendLunarDateText(values.nongli, *lunar);
+    appendChartText(values.bazhi, chart);
+    appendChartElementsText(values.wuhang, chart);
     if (hour != kNoValue) {
-        values.nongli += doubleHourName(hourValue);
-        values.whstr = elementSentence(chartElementMask(chart), dayMasterElement(chart));
+        values.nongli += doubleHourView(hourValue);
+        values.whstr = elementSentenceView(chartElementMask(chart), dayMasterElement(chart));
     }
+}
+
+BirthChartValues birthChartValues(const BirthDate& birth)
+{
+    BirthChartValues values;
+    birthChartValues(birth, values);
     return values;
 }
 
 std::string doubleHourName(double hourValue)
 {
-    if (!(hourValue >= 0 && hourValue < 24))
-        return {};
-    // [23, 24) and [0, 1) are 子; then two hours a name from 1 o'clock on.
-    const int index = hourValue >= 23 ? 0 : static_cast<int>((hourValue + 1) / 2); // [0, 11]
-    return std::string(kDoubleHours[static_cast<size_t>(index)]);
+    return std::string(doubleHourView(hourValue));
 }
 
 } // namespace xingming::calendar

@@ -41,6 +41,9 @@ struct BirthChartValues {
 // An hour outside 0..23 leaves the double-hour name, the hour pillar and the sentence
 // empty.
 BirthChartValues birthChartValues(const BirthDate& birth);
+// The same values written into values, whose texts keep their storage: for loops over
+// many births.
+void birthChartValues(const BirthDate& birth, BirthChartValues& values);
 
 // The double-hour name (时辰) of an hour value: "子时" for h < 1 or h >= 23, "丑时" for
 // 1 <= h < 3, ... "亥时" for 21 <= h < 23; "" for values outside [0, 24).

@@ -240,10 +240,16 @@ std::optional<year_month_day> lunarToSolarDate(int year, int month, int day, boo
 
 std::string lunarDateText(const LunarDate& date)
 {
-    if (date.month < 1 || date.month > 12 || date.day < 1 || date.day > 30) return {};
-    const int pair = floorMod(static_cast<long long>(date.year) - 4, 60);
     std::string out;
     out.reserve(40);
+    appendLunarDateText(out, date);
+    return out;
+}
+
+void appendLunarDateText(std::string& out, const LunarDate& date)
+{
+    if (date.month < 1 || date.month > 12 || date.day < 1 || date.day > 30) return;
+    const int pair = floorMod(static_cast<long long>(date.year) - 4, 60);
     out += SexagenaryCycle()[static_cast<size_t>(pair)];
     out += "(";
     out += kAnimals[static_cast<size_t>(pair % 12)];
@@ -252,7 +258,6 @@ std::string lunarDateText(const LunarDate& date)
     out += kMonthNames[static_cast<size_t>(date.month - 1)];
     out += "月";
     out += kDayNames[static_cast<size_t>(date.day - 1)];
-    return out;
 }
 
 std::string SolarToLunar(std::string_view dateText, int mode)

@@ -51,5 +51,7 @@ std::optional<std::chrono::year_month_day> lunarToSolarDate(int year, int month,
 // The display text of a lunar date ("庚午(马)年闰四月初一"); "" for a month outside 1..12
 // or a day outside 1..30.
 std::string lunarDateText(const LunarDate& date);
+// The same text appended to out (nothing for such a month or day).
+void appendLunarDateText(std::string& out, const LunarDate& date);
 
 } // namespace xingming::calendar

@@ -113,23 +113,26 @@ Chart chartOf(std::chrono::year_month_day solar, int lunarMonth, int hour)
     return chart;
 }
 
-std::string chartText(const Chart& chart)
+void appendChartText(std::string& out, const Chart& chart)
 {
-    std::string out;
-    out.reserve(4 * kPairBytes + 3);
     for (size_t i = 0; i < 4; ++i) {
         if (i > 0)
             out.push_back(' ');
         if (chart.pillars[i] != kNoValue)
             out += kCycle[static_cast<size_t>(chart.pillars[i])];
     }
-    return out;
 }
 
-std::string chartElementsText(const Chart& chart)
+std::string chartText(const Chart& chart)
 {
     std::string out;
     out.reserve(4 * kPairBytes + 3);
+    appendChartText(out, chart);
+    return out;
+}
+
+void appendChartElementsText(std::string& out, const Chart& chart)
+{
     for (size_t i = 0; i < 4; ++i) {
         if (i > 0)
             out.push_back(' ');
@@ -138,6 +141,13 @@ std::string chartElementsText(const Chart& chart)
             out += kElementNames[static_cast<size_t>(branchElement(p % 12))];
         }
     }
+}
+
+std::string chartElementsText(const Chart& chart)
+{
+    std::string out;
+    out.reserve(4 * kPairBytes + 3);
+    appendChartElementsText(out, chart);
     return out;
 }
 

@@ -4,6 +4,7 @@
 
 #include "naming/chartable.h"
 #include "naming/hanzi.h"
+#include "naming/namecandidates.h"
 #include "naming/nametest.h"
 #include "naming/suggest.h"
 #include "naming/utf8.h"
@@ -194,7 +195,7 @@ static std::string charDetails(char32_t c)
         out += derived > 0 ? "\t字库无此字，按部首推算康熙笔画 " + std::to_string(derived) + " 划"
                            : std::string("\t字库无此字");
     }
-    if (const naming::NameCandidate* cand = naming::findCandidate(c))
+    if (const naming::CandidateRow* cand = naming::candidateRow(c))
         out += "\t" + std::string(cand->gloss);
     return out;
 }

@@ -1,6 +1,7 @@
 #include "cli/jsonoutput.h"
 
 #include "naming/hanzi.h"
+#include "naming/namecandidates.h"
 #include "naming/utf8.h"
 
 #include <ranges>
@@ -116,7 +117,7 @@ void writeCharsJson(std::string& out, const std::vector<CharRow>& rows)
         w.member("pinyin", naming::commonReading(row.code));
         w.member("readings", naming::readingsOf(row.code));
         w.member("several_readings", naming::hasSeveralReadings(row.code));
-        const naming::NameCandidate* cand = naming::findCandidate(row.code);
+        const naming::CandidateRow* cand = naming::candidateRow(row.code);
         w.member("gloss", cand ? cand->gloss : std::string_view());
         if (cand) {
             w.member("lean", naming::leanText(cand->sex));

@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <iostream>
+#include <string_view>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -27,6 +28,59 @@ void holdClosedStreams()
     }
 }
 
+// Every command and the group that registers it, the groups in the order of the help text.
+using Group = void (*)(CLI::App&, CommandContext&);
+struct Command {
+    std::string_view name;
+    Group group;
+};
+constexpr Command kCommands[] = {
+    {"score", addScoreCommands},
+    {"char", addScoreCommands},
+    {"lunar-to-solar", addCalendarCommands},
+    {"solar-to-lunar", addCalendarCommands},
+    {"bazi", addCalendarCommands},
+    {"naming", addNamingCommands},
+    {"detail", addNamingCommands},
+    {"child-sex", addFunCommands},
+    {"match", addFunCommands},
+    {"biorhythm", addFunCommands},
+    {"suggest", addSuggestCommands},
+};
+
+const Command* commandNamed(std::string_view word)
+{
+    for (const Command& c : kCommands)
+        if (c.name == word)
+            return &c;
+    return nullptr;
+}
+
+// Setting up the options of every command costs a start more than most commands' work, so
+// a command line whose first word names a command, and no later word another, sets up that
+// command's group alone: nothing else could match its words. Any other command line (help,
+// an unknown command, a second command's name) gets every command, but for the version
+// alone, which needs none.
+void addCommands(CLI::App& app, CommandContext& ctx, int argc, char** argv)
+{
+    if (argc == 2 && std::string_view(argv[1]) == "--version")
+        return;
+    const Command* named = argc > 1 ? commandNamed(argv[1]) : nullptr;
+    for (int i = 2; named && i < argc; ++i)
+        if (commandNamed(argv[i]))
+            named = nullptr;
+    if (named) {
+        named->group(app, ctx);
+        return;
+    }
+    Group last = nullptr;
+    for (const Command& c : kCommands) {
+        if (c.group != last)
+            c.group(app, ctx);
+        last = c.group;
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -44,12 +98,9 @@ int main(int argc, char** argv)
     CLI::App app{"xingming-cli: name test, lunar calendar and birth chart", "xingming-cli"};
     app.require_subcommand(1);
     app.fallthrough(false);
+    app.set_version_flag("--version", "xingming-cli " XINGMING_VERSION);
     CommandContext ctx;
-    addScoreCommands(app, ctx);
-    addCalendarCommands(app, ctx);
-    addNamingCommands(app, ctx);
-    addFunCommands(app, ctx);
-    addSuggestCommands(app, ctx);
+    addCommands(app, ctx, argc, argv);
 
     try {
         app.parse(argc, argv);

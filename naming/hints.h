@@ -24,4 +24,8 @@ std::string_view dianping(float zf);
 // the sex call for; the marriage warning is left out for a woman only.
 std::string warnings(std::string_view zdp, calendar::Sex sex);
 
+// dianping(zf) followed by warnings(zdp, sex): the commentary of the report, as a view of
+// a table of every such text, compiled in.
+std::string_view commentary(float zf, std::string_view zdp, calendar::Sex sex);
+
 } // namespace xingming::naming

@@ -182,12 +182,15 @@ RuleSet schoolRules(const PxmzResult& judged, std::span<const int> strokes, cale
     RuleSet passed;
     const bool male = sex == calendar::Sex::Male;
     const Grids& g = judged.grids;
-    // The numbers of the grids the given name shapes; 天格 is the family's and not judged.
+    // The 81 numbers of the five-grid school (五格剖象法, the name test's own tables): the
+    // grids the given name shapes; 天格 is the family's and not judged.
     if (goodRating(rating81(g.rg, male)) && goodRating(rating81(g.dG, male)) && goodRating(rating81(g.wg, male)) &&
         goodRating(rating81(g.zg, male)))
         passed.add(Rule::Numbers81);
+    // The three talents (三才配置) of the same school, by the name test's table.
     if (scdyx(judged.scstr).rating == Rating3::Good)
         passed.add(Rule::ThreeTalents);
+    // Basic, success and social luck (基础运, 成功运, 人际关系) of the same school.
     const auto notBad = [](const Judgement& j) { return j.rating == Rating3::Good || j.rating == Rating3::Fair; };
     if (notBad(jcdyx(judged.jcnum)))
         passed.add(Rule::BasicLuck);
@@ -195,10 +198,13 @@ RuleSet schoolRules(const PxmzResult& judged, std::span<const int> strokes, cale
         passed.add(Rule::SuccessLuck);
     if (notBad(rjgxdyx(judged.rjnum)))
         passed.add(Rule::SocialLuck);
-    // 天运: the element of the year's stem against the element of 人格 by its last digit.
+    // The year-luck school (天运派): the element of the birth year's stem (天运五行) must not
+    // overcome the element of 人格, read from its last digit as the three talents read it.
     const Element personality = elementFromText(sc(threeTalentsDigit(g.rg)));
     if (yearElement != Element::Unknown && !overcomes(yearElement, personality))
         passed.add(Rule::YearElement);
+    // The yin-yang of strokes (笔画阴阳): odd strokes are yang, even yin; a name of one kind
+    // only is out of balance.
     int odd = 0, even = 0;
     for (int s : strokes) {
         if (s <= 0)

@@ -36,8 +36,18 @@ PxmzResult pxmz(std::string_view xsone, std::string_view xstwo, std::string_view
                 const calendar::BirthDate& birth)
 {
     PxmzResult r;
+    pxmz(xsone, xstwo, ming1, ming2, sex, birth, r);
+    return r;
+}
+
+void pxmz(std::string_view xsone, std::string_view xstwo, std::string_view ming1, std::string_view ming2, Sex sex,
+          const calendar::BirthDate& birth, PxmzResult& r)
+{
     r.zf2 = 53;
-    r.chars = {std::string(xsone), std::string(xstwo), std::string(ming1), std::string(ming2)};
+    r.chars[0] = xsone;
+    r.chars[1] = xstwo;
+    r.chars[2] = ming1;
+    r.chars[3] = ming2;
 
     // Positions in the character table decide element and stroke count.
     std::array<int, 4> pos{};
@@ -56,15 +66,15 @@ PxmzResult pxmz(std::string_view xsone, std::string_view xstwo, std::string_view
     s.singleGiven = !twoGiven;
     r.strokes = {static_cast<std::int16_t>(s.S1), static_cast<std::int16_t>(s.S2), static_cast<std::int16_t>(s.G1),
                  static_cast<std::int16_t>(s.G2)};
-    // The birth chart half.
-    calendar::BirthChartValues chart = calendar::birthChartValues(birth);
+    // The birth chart half, written into the result's own texts.
+    calendar::BirthChartValues chart{std::move(r.nongli), std::move(r.bazhi), std::move(r.wuhang), std::move(r.whstr)};
+    calendar::birthChartValues(birth, chart);
     r.nongli = std::move(chart.nongli);
     r.bazhi = std::move(chart.bazhi);
     r.wuhang = std::move(chart.wuhang);
     r.whstr = std::move(chart.whstr);
 
     judgeName(s, sex, r);
-    return r;
 }
 
 void judgeName(const NameStrokes& s, Sex sex, PxmzResult& r)
@@ -87,13 +97,14 @@ void judgeName(const NameStrokes& s, Sex sex, PxmzResult& r)
     judge(Grid::Wai, g.wg, r.wp, r.colours.w);
 
     // The three talents.
-    r.scstr = std::string(sc(threeTalentsDigit(g.tg))) + std::string(sc(threeTalentsDigit(g.rg))) +
-              std::string(sc(threeTalentsDigit(g.dG)));
     const auto take = [&r](const Judgement& j) {
         r.zf2 += j.points;
         return j.text;
     };
-    r.scp = take(scdyx(r.scstr));
+    const ThreeTalents talents =
+        threeTalents(threeTalentsDigit(g.tg), threeTalentsDigit(g.rg), threeTalentsDigit(g.dG));
+    r.scstr = talents.key;
+    r.scp = take(talents.judgement);
 
     // Basic, success and social luck.
     r.jcnum = luckKey(g.rg, g.dG);
@@ -116,31 +127,62 @@ void judgeName(const NameStrokes& s, Sex sex, PxmzResult& r)
 
     if (r.zf2 > 100)
         r.zf2 = 100;
-    r.lastdp = std::string(dianping(r.zf2)) + warnings(r.zdp, sex);
+    r.lastdp = commentary(r.zf2, r.zdp, sex);
 }
+
+namespace {
+
+// The first two characters of a box's text, as the box keeps them: views of the text, or
+// of U+FFFD for an ill-formed byte (as splitCharacters gives them).
+struct BoxCharacters {
+    std::array<std::string_view, 2> chars;
+    size_t count = 0;
+};
+
+BoxCharacters boxCharacters(std::string_view text)
+{
+    static constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
+    BoxCharacters out;
+    for (size_t i = 0; i < text.size() && out.count < 2;) {
+        const size_t len = characterLength(text, i);
+        out.chars[out.count++] = len == 0 ? kReplacement : text.substr(i, len);
+        i += len == 0 ? 1 : len;
+    }
+    return out;
+}
+
+} // namespace
 
 NameTestOutcome runNameTest(const NameTestForm& form)
 {
     NameTestOutcome out;
+    runNameTest(form, out);
+    return out;
+}
+
+void runNameTest(const NameTestForm& form, NameTestOutcome& out)
+{
+    out.message.clear();
     calendar::CheckedBirth checked =
         calendar::checkPanel({form.surname, form.given, form.sex, form.calendar, form.date}, kNameTestPanel);
     if (!checked.birth) {
         out.message = std::move(checked.message);
-        return out;
+        out.report.reset();
+        return;
     }
 
     // The boxes hold at most two characters; a pasted longer text is cut like the box cuts it.
-    const std::vector<std::string> surname = splitCharacters(form.surname, 2);
-    const std::vector<std::string> given = splitCharacters(form.given, 2);
-    NameTestReport rep;
+    const BoxCharacters surname = boxCharacters(form.surname);
+    const BoxCharacters given = boxCharacters(form.given);
+    if (!out.report)
+        out.report.emplace();
+    NameTestReport& rep = *out.report;
     rep.sex = form.sex;
     rep.birth = std::move(*checked.birth);
-    rep.twoCharSurname = surname.size() == 2;
-    rep.twoCharGiven = given.size() == 2;
-    rep.result = pxmz(surname[0], rep.twoCharSurname ? surname[1] : std::string(), given[0],
-                      rep.twoCharGiven ? given[1] : std::string(), rep.sex, rep.birth);
-    out.report = std::move(rep);
-    return out;
+    rep.twoCharSurname = surname.count == 2;
+    rep.twoCharGiven = given.count == 2;
+    pxmz(surname.chars[0], rep.twoCharSurname ? surname.chars[1] : std::string_view(), given.chars[0],
+         rep.twoCharGiven ? given.chars[1] : std::string_view(), rep.sex, rep.birth, rep.result);
 }
 
 std::vector<OutsideChar> charsOutsideTable(const PxmzResult& result)
@@ -262,7 +304,7 @@ std::vector<ReportLine> reportLines(const NameTestReport& report)
 
     constexpr ReportSection score = ReportSection::Score;
     add(score, "姓名得分：", scoreText(r.zf2));
-    add(score, "", r.lastdp);
+    add(score, "", std::string(r.lastdp));
     return lines;
 }
 

@@ -37,14 +37,14 @@ struct PxmzResult {
     Grids grids;                              // tg, rg, dG, wg, zg
     std::string_view tp, rp, dp, zp, wp;      // 81-number texts of 天格 人格 地格 总格 外格
     GridColours colours;
-    std::string scstr;                               // three-talents key
+    std::string_view scstr;                          // three-talents key
     std::string_view scp;                            // three-talents text
     int jcnum = 0, cgnum = 0, rjnum = 0;             // luck keys
     std::string_view jsp, cgp, rjp;                  // basic, success and social luck
     std::string_view ranshi, danshi, wanshi, zanshi; // hints of 人格 地格 外格 总格
     std::string zdp;                                 // flags text of the hints
     float zf2 = 53;                                  // the score
-    std::string lastdp;                              // commentary and warnings
+    std::string_view lastdp;                         // commentary and warnings
     std::string nongli, bazhi, wuhang, whstr;        // birth chart values
 };
 
@@ -52,6 +52,9 @@ struct PxmzResult {
 // and the solar birth date.
 PxmzResult pxmz(std::string_view xsone, std::string_view xstwo, std::string_view ming1, std::string_view ming2,
                 calendar::Sex sex, const calendar::BirthDate& birth);
+// The same into r, whose texts keep their storage: for loops over many names.
+void pxmz(std::string_view xsone, std::string_view xstwo, std::string_view ming1, std::string_view ming2,
+          calendar::Sex sex, const calendar::BirthDate& birth, PxmzResult& r);
 
 // The name half of pxmz for given stroke counts: grids, the lookups of the 81 numbers,
 // three talents, luck and hints, the score and the commentary (fields of r from grids on).
@@ -74,6 +77,9 @@ struct NameTestOutcome {
 
 // The driver of "开始评分": the checks in their order, the lunar conversion, pxmz.
 NameTestOutcome runNameTest(const NameTestForm& form);
+// The same into out, whose report keeps its storage while the checks pass: for loops over
+// many names.
+void runNameTest(const NameTestForm& form, NameTestOutcome& out);
 
 // A character of a name that the character table lacks: the name test counts it 1 stroke
 // of no element ("?"); derivedStrokes is its Kangxi count by radical, 0 when unknown.

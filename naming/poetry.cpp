@@ -13,11 +13,12 @@ namespace xingming::naming {
 namespace {
 
 constexpr std::string_view kMagic = "XMPOETRY";
-constexpr std::uint32_t kFormatVersion = 1;
-constexpr size_t kHeaderSize = 64;
+constexpr std::uint32_t kFormatVersion = 2;
+constexpr size_t kHeaderSize = 72;
 constexpr size_t kPoemSize = 8;   // u32 title offset, u16 title length, u16 author
 constexpr size_t kAuthorSize = 8; // u32 offset, u32 length
-constexpr size_t kWorkSize = 20;  // u32 name offset, u32 name length, u32 first line, u32 lines, u32 pairs
+// u32 name offset, u32 name length, u32 first line, u32 lines, u32 pairs, u32 whole sentences (0 or 1)
+constexpr size_t kWorkSize = 24;
 
 // Header fields by byte offset.
 enum HeaderField : size_t {
@@ -33,6 +34,8 @@ enum HeaderField : size_t {
     kPackageNameAt = 44,
     kPackageVersionAt = 52,
     kMaxDistanceAt = 60,
+    kMinLinesAt = 64,
+    kLineBitsAt = 68,
 };
 
 constexpr std::uint64_t align4(std::uint64_t n)
@@ -54,6 +57,16 @@ std::uint32_t PoetryData::u32(size_t offset) const
     unsigned char b[4];
     std::memcpy(b, blob_.data() + offset, 4);
     return static_cast<std::uint32_t>(b[0] | b[1] << 8 | b[2] << 16) | static_cast<std::uint32_t>(b[3]) << 24;
+}
+
+std::uint32_t PoetryData::secondOf(size_t pair) const
+{
+    return u32(pairsAt_ + 4 * pair) >> lineBits_;
+}
+
+std::uint32_t PoetryData::lineOf(size_t pair) const
+{
+    return u32(pairsAt_ + 4 * pair) & ((std::uint32_t{1} << lineBits_) - 1);
 }
 
 std::uint16_t PoetryData::u16(size_t offset) const
@@ -81,8 +94,14 @@ bool PoetryData::check()
     works_ = u32(kWorkCountAt);
     poolSize_ = u32(kPoolSizeAt);
     maxDistance_ = u32(kMaxDistanceAt);
-    if (chars_ > 0xFFFF)
-        return false; // a pair's second character is a 16-bit index
+    minLines_ = u32(kMinLinesAt);
+    lineBits_ = u32(kLineBitsAt);
+    if (minLines_ < 1)
+        return false;
+    // A pair entry is second << lineBits | line: both must fit their bits.
+    if (lineBits_ < 1 || lineBits_ > 31 || std::uint64_t{chars_} > std::uint64_t{1} << (32 - lineBits_) ||
+        std::uint64_t{lines_} > std::uint64_t{1} << lineBits_)
+        return false;
 
     // The sections must fill the blob exactly; sums of 32-bit counts cannot overflow 64 bits.
     std::uint64_t at = kHeaderSize;
@@ -93,10 +112,9 @@ bool PoetryData::check()
     };
     charsAt_ = section(4 * std::uint64_t{chars_});
     pairStartAt_ = section(4 * (std::uint64_t{chars_} + 1));
-    pairLineAt_ = section(4 * std::uint64_t{pairs_});
-    pairSecondAt_ = section(2 * std::uint64_t{pairs_});
+    pairsAt_ = section(4 * std::uint64_t{pairs_});
     lineStartAt_ = section(4 * (std::uint64_t{lines_} + 1));
-    linePoemAt_ = section(4 * std::uint64_t{lines_});
+    poemStartAt_ = section(4 * (std::uint64_t{poems_} + 1));
     poemsAt_ = section(kPoemSize * poems_);
     authorsAt_ = section(kAuthorSize * authors_);
     worksAt_ = section(kWorkSize * works_);
@@ -124,18 +142,24 @@ bool PoetryData::check()
         if (end < begin || end > pairs_)
             return false;
         for (std::uint32_t k = begin; k < end; ++k) {
-            const std::uint16_t b = u16(pairSecondAt_ + 2 * size_t{k});
-            if (b >= chars_ || b == a || (k > begin && b <= u16(pairSecondAt_ + 2 * size_t{k - 1})) ||
-                u32(pairLineAt_ + 4 * size_t{k}) >= lines_)
+            const std::uint32_t b = secondOf(k);
+            if (b >= chars_ || b == a || (k > begin && b <= secondOf(k - 1)) || lineOf(k) >= lines_)
                 return false;
         }
     }
 
-    // Lines one after another in the pool, each of a known poem; titles and authors in the pool.
+    // Lines one after another in the pool, none empty (each holds a pair); the poems' runs of
+    // lines from the first line to the last, none empty; titles and authors in the pool.
     for (size_t i = 0; i < lines_; ++i) {
         const std::uint32_t begin = u32(lineStartAt_ + 4 * i);
         const std::uint32_t end = u32(lineStartAt_ + 4 * (i + 1));
-        if (end < begin || !goodText(begin, end - begin) || u32(linePoemAt_ + 4 * i) >= poems_)
+        if (end <= begin || !goodText(begin, end - begin))
+            return false;
+    }
+    if (u32(poemStartAt_) != 0 || u32(poemStartAt_ + 4 * poems_) != lines_)
+        return false;
+    for (size_t i = 0; i < poems_; ++i) {
+        if (u32(poemStartAt_ + 4 * (i + 1)) <= u32(poemStartAt_ + 4 * i))
             return false;
     }
     for (size_t i = 0; i < poems_; ++i) {
@@ -152,7 +176,7 @@ bool PoetryData::check()
     std::uint64_t nextLine = 0, pairTotal = 0;
     for (size_t i = 0; i < works_; ++i) {
         const size_t w = worksAt_ + kWorkSize * i;
-        if (!goodRef(w) || u32(w + 8) != nextLine)
+        if (!goodRef(w) || u32(w + 8) != nextLine || u32(w + 20) > 1)
             return false;
         nextLine += u32(w + 12);
         pairTotal += u32(w + 16);
@@ -175,22 +199,31 @@ std::vector<PoetryWork> PoetryData::works() const
     std::vector<PoetryWork> out;
     for (size_t i = 0; i < works_; ++i) {
         const size_t w = worksAt_ + kWorkSize * i;
-        out.push_back({text(w), u32(w + 12), u32(w + 16)});
+        out.push_back({text(w), u32(w + 12), u32(w + 16), u32(w + 20) == 1});
     }
     return out;
 }
 
-PoemSource PoetryData::source(std::uint32_t line) const
+PoemSource PoetryData::source(std::uint32_t lineIndex) const
 {
     PoemSource s;
-    const std::uint32_t begin = u32(lineStartAt_ + 4 * size_t{line});
-    s.line = blob_.substr(poolAt_ + begin, u32(lineStartAt_ + 4 * (size_t{line} + 1)) - begin);
-    const size_t poem = poemsAt_ + kPoemSize * u32(linePoemAt_ + 4 * size_t{line});
+    const std::uint32_t begin = u32(lineStartAt_ + 4 * size_t{lineIndex});
+    s.line = blob_.substr(poolAt_ + begin, u32(lineStartAt_ + 4 * (size_t{lineIndex} + 1)) - begin);
+    // The poem: the last one whose run of lines starts at or before the line.
+    size_t lo = 0, hi = poems_;
+    while (hi - lo > 1) {
+        const size_t mid = lo + (hi - lo) / 2;
+        if (u32(poemStartAt_ + 4 * mid) <= lineIndex)
+            lo = mid;
+        else
+            hi = mid;
+    }
+    const size_t poem = poemsAt_ + kPoemSize * lo;
     s.title = blob_.substr(poolAt_ + u32(poem), u16(poem + 4));
     s.author = text(authorsAt_ + kAuthorSize * u16(poem + 6));
     for (size_t i = 0; i < works_; ++i) {
         const size_t w = worksAt_ + kWorkSize * i;
-        if (line - u32(w + 8) < u32(w + 12)) {
+        if (lineIndex - u32(w + 8) < u32(w + 12)) {
             s.work = text(w);
             break;
         }
@@ -225,9 +258,9 @@ std::optional<PoemSource> PoetryData::find(char32_t first, char32_t second) cons
     size_t lo = u32(pairStartAt_ + 4 * size_t{*a}), hi = u32(pairStartAt_ + 4 * (size_t{*a} + 1));
     while (lo < hi) {
         const size_t mid = lo + (hi - lo) / 2;
-        const std::uint16_t m = u16(pairSecondAt_ + 2 * mid);
+        const std::uint32_t m = secondOf(mid);
         if (m == *b)
-            return source(u32(pairLineAt_ + 4 * mid));
+            return source(lineOf(mid));
         if (m < *b)
             lo = mid + 1;
         else
@@ -245,7 +278,30 @@ std::vector<char32_t> PoetryData::partners(char32_t first) const
     const size_t lo = u32(pairStartAt_ + 4 * size_t{*a}), hi = u32(pairStartAt_ + 4 * (size_t{*a} + 1));
     out.reserve(hi - lo);
     for (size_t i = lo; i < hi; ++i)
-        out.push_back(u32(charsAt_ + 4 * size_t{u16(pairSecondAt_ + 2 * i)}));
+        out.push_back(u32(charsAt_ + 4 * size_t{secondOf(i)}));
+    return out;
+}
+
+std::vector<PoemPartner> PoetryData::partnersWithWork(char32_t first) const
+{
+    std::vector<PoemPartner> out;
+    const std::optional<std::uint32_t> a = valid() ? charIndex(first) : std::nullopt;
+    if (!a)
+        return out;
+    const size_t lo = u32(pairStartAt_ + 4 * size_t{*a}), hi = u32(pairStartAt_ + 4 * (size_t{*a} + 1));
+    out.reserve(hi - lo);
+    for (size_t i = lo; i < hi; ++i) {
+        const std::uint32_t line = lineOf(i);
+        std::uint32_t work = static_cast<std::uint32_t>(works_);
+        for (size_t w = 0; w < works_; ++w) {
+            const size_t at = worksAt_ + kWorkSize * w;
+            if (line - u32(at + 8) < u32(at + 12)) {
+                work = static_cast<std::uint32_t>(w);
+                break;
+            }
+        }
+        out.push_back({u32(charsAt_ + 4 * size_t{secondOf(i)}), work});
+    }
     return out;
 }
 
@@ -264,8 +320,8 @@ PoemPair PoetryData::pair(size_t index) const
     }
     PoemPair p;
     p.first = u32(charsAt_ + 4 * lo);
-    p.second = u32(charsAt_ + 4 * size_t{u16(pairSecondAt_ + 2 * index)});
-    p.source = source(u32(pairLineAt_ + 4 * index));
+    p.second = u32(charsAt_ + 4 * size_t{secondOf(index)});
+    p.source = source(lineOf(index));
     return p;
 }
 

@@ -6,9 +6,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <limits>
 #include <unordered_map>
+#include <unordered_set>
 #include <tuple>
 
 namespace xingming::naming {
@@ -163,7 +165,68 @@ struct StrokePair {
     int first = 0;
     int second = 0; // 0 for a one-character name
     float score = 0;
+    Grids grids;
     RuleSet schools;
+};
+
+// Visits the items in the order of before until visit returns false, ordering them a slice
+// at a time (a partial selection, then a sort of the slice) only as far as the visit goes.
+template <typename T, typename Less, typename Visit>
+void visitInOrder(std::vector<T>& items, std::size_t slice, Less before, Visit visit)
+{
+    std::size_t sorted = 0;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (i == sorted) {
+            const std::size_t n = std::min(slice, items.size() - sorted);
+            const auto from = items.begin() + static_cast<std::ptrdiff_t>(sorted);
+            const auto to = from + static_cast<std::ptrdiff_t>(n);
+            if (to != items.end())
+                std::nth_element(from, to - 1, items.end(), before);
+            std::sort(from, to, before);
+            sorted += n;
+        }
+        if (!visit(items[i]))
+            return;
+    }
+}
+
+std::uint64_t takenKey(char32_t a, char32_t b)
+{
+    return std::uint64_t{a} << 32 | b;
+}
+
+// One name of a level with its order inside the level.
+struct Entry {
+    // The order inside a level, most significant first: the group (lower first), the
+    // mode's own measure after the score and a second one (higher first), the round, the
+    // ranks of the two characters, their strokes and their table positions; packed into
+    // one number, compared at once.
+    struct Key {
+        std::uint64_t high = 0, low = 0;
+        friend bool operator<(const Key& x, const Key& y) { return std::tie(x.high, x.low) < std::tie(y.high, y.low); }
+    } key;
+    std::uint32_t a = 0, b = 0; // pool indexes; b == kNoSecond for a one-character name
+    std::uint32_t pair = 0;     // index of the stroke pair
+
+    static constexpr std::uint32_t kNoSecond = std::numeric_limits<std::uint32_t>::max();
+
+    void order(int group, int primary, int secondary, std::uint64_t rankA, std::uint64_t rankB, int strokesA,
+               int strokesB, int positionA, int positionB)
+    {
+        const auto field = [](std::uint64_t k, std::uint64_t value, unsigned bits) {
+            const std::uint64_t most = (std::uint64_t{1} << bits) - 1;
+            return k << bits | std::min(value, most);
+        };
+        std::uint64_t k = static_cast<unsigned>(group);
+        k = field(k, static_cast<std::uint64_t>(15 - std::clamp(primary, 0, 15)), 4);
+        k = field(k, static_cast<std::uint64_t>(15 - std::clamp(secondary, 0, 15)), 4);
+        k = field(k, std::max(rankA, rankB), 12);
+        k = field(k, rankA, 12);
+        k = field(k, rankB, 12);
+        k = field(k, static_cast<std::uint64_t>(strokesA), 5);
+        key.high = field(k, static_cast<std::uint64_t>(strokesB), 5);
+        key.low = field(static_cast<std::uint64_t>(positionA), static_cast<std::uint64_t>(positionB), 13);
+    }
 };
 
 // The engine over one request.
@@ -196,8 +259,7 @@ private:
     // The characters each place may take, by strokes: indexes into m_pool.
     std::array<std::vector<std::size_t>, kMaxStrokes + 1> m_first, m_second;
     std::vector<int> m_firstUses, m_secondUses;
-    std::vector<std::pair<char32_t, char32_t>> m_taken;         // names already listed (the sourced ones)
-    std::vector<std::pair<std::size_t, std::size_t>> m_emitted; // pool indexes of the names listed
+    std::unordered_set<std::uint64_t> m_taken; // names already listed (the sourced ones), by takenKey
 };
 
 void Engine::buildPool()
@@ -260,7 +322,7 @@ std::vector<StrokePair> Engine::strokePairs() const
             if (r.zf2 < m_req.minScore)
                 continue;
             const std::array<int, 4> strokes{m_surname.strokes.S1, m_surname.strokes.S2, a, b};
-            StrokePair p{a, b, r.zf2, schoolRules(r, strokes, m_req.sex, m_result.needs.year)};
+            StrokePair p{a, b, r.zf2, r.grids, schoolRules(r, strokes, m_req.sex, m_result.needs.year)};
             if (!p.schools.hasAll(m_rules.strokes))
                 continue;
             pairs.push_back(p);
@@ -329,13 +391,12 @@ void Engine::emit(const PoolChar& a, const PoolChar* b, const StrokePair& pair)
     if (b)
         ++m_secondUses[static_cast<size_t>(b - m_pool.data())];
     Suggestion out;
-    const PxmzResult r = judge(m_surname, m_req.sex, pair.first, pair.second);
     out.given = a.ch + (b ? b->ch : std::string());
     for (const std::string& c : m_surname.chars)
         out.fullName += c;
     out.fullName += out.given;
-    out.score = r.zf2;
-    out.grids = r.grids;
+    out.score = pair.score;
+    out.grids = pair.grids;
     out.strokes = {m_surname.strokes.S1, m_surname.strokes.S2, pair.first, pair.second};
     const auto elementOf = [](int position) { return position != 0 ? elementAt(position) : Element::Unknown; };
     out.elements = {elementOf(m_surname.positions[0]),
@@ -356,41 +417,22 @@ void Engine::emit(const PoolChar& a, const PoolChar* b, const StrokePair& pair)
     m_result.names.push_back(std::move(out));
 }
 
-// One name of a level with its order inside the level.
-struct Entry {
-    int group = 0;     // lower first
-    int primary = 0;   // higher first: the mode's own measure after the score
-    int secondary = 0; // higher first
-    std::uint64_t round = 0, rankA = 0, rankB = 0;
-    int strokesA = 0, strokesB = 0;
-    int positionA = 0, positionB = 0;
-    std::size_t a = 0, b = 0; // pool indexes; b == SIZE_MAX for a one-character name
-    std::size_t pair = 0;     // index of the stroke pair
-
-    auto key() const
-    {
-        return std::make_tuple(group, -primary, -secondary, round, rankA, rankB, strokesA, strokesB, positionA,
-                               positionB);
-    }
-};
-
 void Engine::walkLevels(const std::vector<StrokePair>& pairs, bool skipSourced)
 {
     constexpr std::size_t kNone = std::numeric_limits<std::size_t>::max();
     const std::vector<std::size_t> none{kNone};
-    const auto before = [](const Entry& x, const Entry& y) { return x.key() < y.key(); };
-    std::vector<Entry> best; // a max-heap of the best entries of a level, by key
+    const auto before = [](const Entry& x, const Entry& y) { return x.key < y.key; };
+    // The names of a level; one buffer serves every level and every request of the thread,
+    // so that its pages are not taken from the system anew each time.
+    static thread_local std::vector<Entry> buffer;
+    std::vector<Entry>& entries = buffer;
     std::size_t begin = 0;
     while (begin < pairs.size() && !full()) {
         std::size_t end = begin;
         while (end < pairs.size() && pairs[end].score == pairs[begin].score)
             ++end;
-        // Only the head of a level is ever listed: keep the best `keep` names of the level,
-        // and should the variety cap use them all up, walk the level again keeping more.
-        const std::size_t listedBefore = m_result.names.size();
-        for (std::size_t keep = std::max<std::size_t>(256, 8 * m_req.limit);; keep *= 8) {
-            best.clear();
-            std::size_t considered = 0;
+        entries.clear();
+        {
             for (std::size_t k = begin; k < end; ++k) {
                 const StrokePair& sp = pairs[k];
                 const std::vector<std::size_t>& seconds =
@@ -404,69 +446,43 @@ void Engine::walkLevels(const std::vector<StrokePair>& pairs, bool skipSourced)
                         const RuleSet rules = charRules(a, b);
                         if (!rules.has(Rule::Euphony) || !rules.hasAll(m_rules.chars))
                             continue;
-                        if (skipSourced && b &&
-                            std::find(m_taken.begin(), m_taken.end(), std::make_pair(a.code, b->code)) != m_taken.end())
+                        if (skipSourced && b && m_taken.count(takenKey(a.code, b->code)) != 0)
                             continue;
                         Entry e;
-                        e.a = i;
-                        e.b = j;
-                        e.pair = k;
-                        e.rankA = a.rank;
-                        e.rankB = b ? b->rank : 0;
-                        e.round = std::max(e.rankA, e.rankB);
-                        e.strokesA = a.strokes;
-                        e.strokesB = b ? b->strokes : 0;
-                        e.positionA = a.position;
-                        e.positionB = b ? b->position : 0;
+                        e.a = static_cast<std::uint32_t>(i);
+                        e.b = j == kNone ? Entry::kNoSecond : static_cast<std::uint32_t>(j);
+                        e.pair = static_cast<std::uint32_t>(k);
                         const int fit = a.fit + (b ? b->fit : 0);
+                        int primary = fit, secondary = 0;
                         switch (m_req.mode) {
                         case NamingMode::Personal:
-                            e.primary = a.rare + (b ? b->rare : 0);
-                            e.secondary = fit;
+                            primary = a.rare + (b ? b->rare : 0);
+                            secondary = fit;
                             break;
                         case NamingMode::SoundShapeMeaning:
-                            e.primary = bonus(a, b, rules);
+                            primary = bonus(a, b, rules);
                             break;
                         case NamingMode::Master:
                         case NamingMode::Mainstream:
-                            e.primary = fit;
                             break;
                         }
-                        ++considered;
-                        if (best.size() < keep) {
-                            best.push_back(e);
-                            std::push_heap(best.begin(), best.end(), before);
-                        } else if (before(e, best.front())) {
-                            std::pop_heap(best.begin(), best.end(), before);
-                            best.back() = e;
-                            std::push_heap(best.begin(), best.end(), before);
-                        }
+                        e.order(0, primary, secondary, a.rank, b ? b->rank : 0, a.strokes, b ? b->strokes : 0,
+                                a.position, b ? b->position : 0);
+                        entries.push_back(e);
                     }
                 }
             }
-            std::sort_heap(best.begin(), best.end(), before);
-            for (const Entry& e : best) {
-                if (full())
-                    break;
-                const PoolChar& a = m_pool[e.a];
-                const PoolChar* b = e.b == kNone ? nullptr : &m_pool[e.b];
-                if (capped(a, b))
-                    continue;
-                emit(a, b, pairs[e.pair]);
-                m_emitted.emplace_back(e.a, e.b);
-            }
-            if (full() || considered <= keep)
-                break;
-            // The kept names ran out before the list was full: take this level's names back.
-            while (m_result.names.size() > listedBefore) {
-                const auto [i, j] = m_emitted.back();
-                --m_firstUses[i];
-                if (j != kNone)
-                    --m_secondUses[j];
-                m_emitted.pop_back();
-                m_result.names.pop_back();
-            }
         }
+        // Only the head of a level is ever listed.
+        visitInOrder(entries, std::max<std::size_t>(256, 4 * m_req.limit), before, [&](const Entry& e) {
+            if (full())
+                return false;
+            const PoolChar& a = m_pool[e.a];
+            const PoolChar* b = e.b == Entry::kNoSecond ? nullptr : &m_pool[e.b];
+            if (!capped(a, b))
+                emit(a, b, pairs[e.pair]);
+            return !full();
+        });
         begin = end;
     }
 }
@@ -504,75 +520,52 @@ void Engine::sourcedNames(const std::vector<StrokePair>& pairs)
             return x.value > y.value;
         if (x.work != y.work)
             return x.work < y.work;
-        return x.entry.key() < y.entry.key();
+        return x.entry.key < y.entry.key;
     };
-    std::vector<Sourced> best; // a max-heap of the best names, by value and key
-    for (std::size_t keep = std::max<std::size_t>(256, 8 * m_req.limit);; keep *= 8) {
-        best.clear();
-        std::size_t considered = 0;
-        for (const auto& group : m_first) {
-            for (std::size_t i : group) {
-                const PoolChar& a = m_pool[i];
-                for (char32_t second : poemPartners(a.code)) {
-                    const auto js = seconds.find(second);
-                    if (js == seconds.end())
-                        continue;
-                    const PoolChar& b = m_pool[js->second];
-                    const int k = pairIndex[static_cast<size_t>(a.strokes * (kMaxStrokes + 1) + b.strokes)];
-                    if (k < 0 || a.code == b.code)
-                        continue;
-                    const RuleSet rules = charRules(a, &b);
-                    if (!rules.has(Rule::Euphony) || !rules.hasAll(m_rules.chars))
-                        continue;
-                    Sourced found;
-                    Entry& e = found.entry;
-                    e.a = i;
-                    e.b = js->second;
-                    e.pair = static_cast<std::size_t>(k);
-                    e.rankA = a.rank;
-                    e.rankB = b.rank;
-                    e.round = std::max(e.rankA, e.rankB);
-                    e.strokesA = a.strokes;
-                    e.strokesB = b.strokes;
-                    e.positionA = a.position;
-                    e.positionB = b.position;
-                    found.value = pairs[e.pair].score + static_cast<float>(bonus(a, &b, rules));
-                    found.work = workRank(poemSource(a.code, b.code));
-                    ++considered;
-                    if (best.size() < keep) {
-                        best.push_back(found);
-                        std::push_heap(best.begin(), best.end(), before);
-                    } else if (before(found, best.front())) {
-                        std::pop_heap(best.begin(), best.end(), before);
-                        best.back() = found;
-                        std::push_heap(best.begin(), best.end(), before);
-                    }
-                }
+    static thread_local std::vector<Sourced> buffer; // see walkLevels
+    std::vector<Sourced>& found = buffer;
+    found.clear();
+    const PoetryData& data = poetryData();
+    std::vector<int> workRanks;
+    for (const PoetryWork& w : data.works())
+        workRanks.push_back(workRank(PoemSource{{}, {}, {}, w.name}));
+    for (const auto& group : m_first) {
+        for (std::size_t i : group) {
+            const PoolChar& a = m_pool[i];
+            for (const PoemPartner& partner : data.partnersWithWork(a.code)) {
+                const auto js = seconds.find(partner.second);
+                if (js == seconds.end())
+                    continue;
+                const PoolChar& b = m_pool[js->second];
+                const int k = pairIndex[static_cast<size_t>(a.strokes * (kMaxStrokes + 1) + b.strokes)];
+                if (k < 0 || a.code == b.code)
+                    continue;
+                const RuleSet rules = charRules(a, &b);
+                if (!rules.has(Rule::Euphony) || !rules.hasAll(m_rules.chars))
+                    continue;
+                Sourced f;
+                Entry& e = f.entry;
+                e.a = static_cast<std::uint32_t>(i);
+                e.b = static_cast<std::uint32_t>(js->second);
+                e.pair = static_cast<std::uint32_t>(k);
+                e.order(0, 0, 0, a.rank, b.rank, a.strokes, b.strokes, a.position, b.position);
+                f.value = pairs[e.pair].score + static_cast<float>(bonus(a, &b, rules));
+                f.work = partner.work < workRanks.size() ? workRanks[partner.work] : 5;
+                found.push_back(f);
             }
         }
-        std::sort_heap(best.begin(), best.end(), before);
-        for (const Sourced& f : best) {
-            if (full())
-                break;
-            const PoolChar& a = m_pool[f.entry.a];
-            const PoolChar& b = m_pool[f.entry.b];
-            if (capped(a, &b))
-                continue;
-            emit(a, &b, pairs[f.entry.pair]);
-            m_taken.emplace_back(a.code, b.code);
-        }
-        if (full() || considered <= keep)
-            return;
-        // The kept names ran out before the list was full: take them back and keep more.
-        for (const auto& [first, second] : m_taken) {
-            --m_firstUses[static_cast<size_t>(&*std::find_if(m_pool.begin(), m_pool.end(), [&](const PoolChar& p) {
-                return p.code == first;
-            }) - m_pool.data())];
-            --m_secondUses[seconds.at(second)];
-        }
-        m_result.names.clear();
-        m_taken.clear();
     }
+    visitInOrder(found, std::max<std::size_t>(256, 4 * m_req.limit), before, [&](const Sourced& f) {
+        if (full())
+            return false;
+        const PoolChar& a = m_pool[f.entry.a];
+        const PoolChar& b = m_pool[f.entry.b];
+        if (!capped(a, &b)) {
+            emit(a, &b, pairs[f.entry.pair]);
+            m_taken.insert(takenKey(a.code, b.code));
+        }
+        return !full();
+    });
 }
 
 void Engine::run()

@@ -105,6 +105,13 @@ std::string encodeUtf8(char32_t c)
     return out;
 }
 
+size_t characterLength(std::string_view text, size_t i)
+{
+    char32_t c = 0;
+    const size_t len = decodeOne(text, i, c);
+    return c == kReplacementChar && len == 1 ? 0 : len;
+}
+
 std::vector<std::string> splitCharacters(std::string_view text, size_t n)
 {
     std::vector<std::string> result;

@@ -22,6 +22,10 @@ bool decodeSingle(std::string_view text, char32_t& out);
 // Encodes one code point (U+FFFD for a value that is no scalar value).
 std::string encodeUtf8(char32_t c);
 
+// The length in bytes of the well-formed character at text[i], or 0 when the bytes there
+// are ill-formed (decodeUtf8 reads that one byte as U+FFFD).
+size_t characterLength(std::string_view text, size_t i);
+
 // The first n characters of text (fewer when it is shorter), each as its own UTF-8 text.
 std::vector<std::string> splitCharacters(std::string_view text, size_t n);
 

@@ -21,6 +21,10 @@ inline constexpr std::string_view kCharacterPath = "/chaname.asp";
 // How many names the naming page lists, and how often a character may stand in the same place.
 inline constexpr std::size_t kNamingListLength = 60;
 inline constexpr int kNamingMaxPerCharacter = 3;
+// How many naming pages the site keeps, and how many bytes at most.
+inline constexpr std::size_t kNamingCacheEntries = 256;
+inline constexpr std::size_t kNamingCacheBytes = 24u << 20;
+
 // The minimum score when a request names none: the one the naming request sends.
 inline constexpr float kDefaultMinScore = 80;
 

@@ -3,6 +3,7 @@
 
 #include "site/pages/handlers.h"
 #include "site/pages/layout.h"
+#include "site/responsecache.h"
 
 #include "naming/namingrequest.h"
 
@@ -59,13 +60,25 @@ Response handleRequest(std::string_view method, std::string_view target)
     const std::string_view path = target.substr(0, qm);
     const std::string_view query = qm == std::string_view::npos ? std::string_view{} : target.substr(qm + 1);
 
+    // The naming page is the one whose making costs: its answers are kept per query.
+    static ResponseCache namingPages(kNamingCacheEntries, kNamingCacheBytes);
+    const bool naming = path == naming::kNamingPath;
+    if (naming) {
+        if (std::optional<Response> kept = namingPages.find(query))
+            return std::move(*kept);
+    }
     std::string error;
     const std::optional<std::vector<QueryParam>> params = parseQuery(query, error);
     if (!params)
         return badRequest({error});
-    for (const Route& route : kRoutes)
-        if (path == route.path)
-            return route.page(*params);
+    for (const Route& route : kRoutes) {
+        if (path == route.path) {
+            Response r = route.page(*params);
+            if (naming)
+                namingPages.insert(std::string(query), r);
+            return r;
+        }
+    }
     return notFoundPage(path);
 }
 

@@ -6,27 +6,39 @@ into a temporary folder, or read from a tarball given with --tarball; its sha1 i
 works are read, in this order of preference: 诗经 (dist/shijing), 楚辞 (dist/chuci), 论语
 (dist/lunyu), 唐诗, the complete Tang poems (dist/quantangshi/poet.tang.N.json by N), and 宋词
 (dist/songci/ci.song.N.json by N, then ci.song.2019y.json). Everything is turned into
-simplified characters with OpenCC (`opencc -c t2s.json`) and cut into lines: a line ends at
-。！？； or at the end of a paragraph and keeps its punctuation (a closing quote after the mark
-too). Editorial notes in brackets are dropped, as are the prefaces of modern editions among the
-Tang poems and lines with a lost or unencodable character (□, {…}).
+simplified characters with OpenCC (`opencc -c t2s.json`) and cut into sentences: a sentence
+ends at 。！？； or at the end of a paragraph and keeps its punctuation (a closing quote after the
+mark too). Editorial notes in brackets are dropped, as are the prefaces of modern editions among
+the Tang poems and sentences with a lost or unencodable character (□, {…}). A sentence is cut
+again into clauses at ，、：, the 句 of a poem (青青子衿); a clause is kept without its marks and
+without quotation marks (and without 《 or 》 when it holds only one of them).
 
-Then the lines are reduced: for every ordered pair (a, b) of distinct characters of the
-character set that stand in one line with a before b, at most --max-distance characters apart
-(default 4: with any distance the file outgrows its 4 MB), exactly one line is kept. The best
-line has a directly followed by b; failing that both in one comma-separated half (，、：);
-failing that anywhere in the line. Ties go to the earlier work in the order above, then to the
-earlier line in the package's file order. Only lines that some pair chose are written.
+Which pairs are kept: for every ordered pair (a, b) of distinct characters of the character set
+that stand in one clause with a before b, and in 诗经, 楚辞 and 论语 also in one sentence across
+its clauses, the data gives one line: the clause when a and b stand in one, the whole sentence
+when they stand in different clauses. The classics keep every pair of a sentence. In 唐诗 and
+宋词 a pair counts only within one clause, at most --max-distance characters apart (default 1:
+side by side; 0 for any distance), and only when it stands so in at least --min-lines different
+clauses of the two (default 2): among some 400,000 sentences, two characters that meet once are
+nearly always the end of one word and the start of the next (述廉 in 岂述廉蔺绩), not a word a
+name could take.
+
+Which line a pair gets: the best have a directly followed by b; failing that both in one clause;
+failing that in one sentence. Among those, the earlier work in the order above wins. Among the
+lines still equal, the lines are chosen together so that few are needed: again and again the
+line that serves the most pairs still without a line is taken, on equal counts one of a poem
+already taken, then the earlier in the package's file order. Only chosen lines are written.
 
 The character set is every CJK character of the file given with --chars (by default
-naming/namecandidates_data.h). The same package, character file and options give the same
-file byte for byte; the package's licence is written beside it as chinese-poetry-LICENSE.
+naming/namecandidates_data.h, of which only the character of each row counts). The same
+package, character file and options give the same file byte for byte; the package's licence is
+written beside it as chinese-poetry-LICENSE.
 
 Format (all integers little-endian, every section starting at a multiple of 4):
 
-  header, 64 bytes:
+  header, 72 bytes:
      0  8 bytes   magic "XMPOETRY"
-     8  u32       format version (1)
+     8  u32       format version (2)
     12  u32       file size in bytes
     16  u32       character count C      20  u32  pair count P
     24  u32       line count L           28  u32  poem count M
@@ -34,25 +46,29 @@ Format (all integers little-endian, every section starting at a multiple of 4):
     40  u32       string pool size S
     44  u32, u32  package name (pool offset, byte length)
     52  u32, u32  package version (pool offset, byte length)
-    60  u32       longest distance of a kept pair in characters (0: any)
+    60  u32       longest distance in characters of a pair in a work without whole sentences (0: any)
+    64  u32       fewest different clauses a pair of a work without whole sentences stands in
+    68  u32       line bits B (1 .. 31): a pair entry is second << B | line; C <= 2^(32-B), L <= 2^B
   chars       u32[C]      code points of the character set, ascending
   pairStart   u32[C + 1]  the pairs whose first character is chars[i] are pairStart[i] .. pairStart[i+1]-1
-  pairLine    u32[P]      line of each pair
-  pairSecond  u16[P]      index into chars of each pair's second character, ascending within one first
-                          character (padded to a multiple of 4 bytes)
+  pairs       u32[P]      second << B | line: the index into chars of the pair's second character
+                          (ascending within one first character) and the pair's line
   lineStart   u32[L + 1]  line i is pool[lineStart[i] .. lineStart[i+1]-1]
-  linePoem    u32[L]      poem of each line
+  poemStart   u32[M + 1]  the lines of poem j are poemStart[j] .. poemStart[j+1]-1 (at least one)
   poems       M x {u32 title offset, u16 title length, u16 author}
   authors     A x {u32 offset, u32 length}
-  works       W x {u32 name offset, u32 name length, u32 first line, u32 lines, u32 pairs}; the works
-                          follow one another and cover the lines
+  works       W x {u32 name offset, u32 name length, u32 first line, u32 lines, u32 pairs,
+                   u32 whole sentences (1: pairs across clauses, whole sentences, any distance)};
+                          the works follow one another and cover the lines
   pool        u8[S]       UTF-8 text: the lines in order, then titles, authors and work names
 
-A lookup is two binary searches in the blob as it is; nothing has to be built at run time.
+A lookup is binary searches in the blob as it is (the two characters, the pair, the poem of its
+line); nothing has to be built at run time.
 """
 
 import argparse
 import hashlib
+import heapq
 import io
 import json
 import os
@@ -70,12 +86,19 @@ VERSION = "2.0.1"
 TARBALL_SHA1 = "b6e7e60d0accac7c723d066a5c360549aab8299d"
 
 MAGIC = b"XMPOETRY"
-FORMAT_VERSION = 1
-HEADER_SIZE = 64
-SIZE_GOAL = 4_200_000  # about 4 MB compiled into the program
+FORMAT_VERSION = 2
+HEADER_SIZE = 72
+SIZE_GOAL = 6_000_000  # at most 6 MB compiled into the program
 
 LINE_ENDS = set("。！？；")
-HALF_SEPARATORS = set("，、：")
+CLAUSE_SEPARATORS = set("，、：")
+# Dialogue quotes say nothing about a clause shown on its own.
+QUOTES = set("“”‘’「」『』")
+# The works that keep every pair of a sentence (the classics, quoted across their commas):
+# the first this many of the order of preference.
+WHOLE_SENTENCE_WORKS = 3
+# How a pair stands in its line, best first.
+ADJACENT, SAME_CLAUSE, SAME_SENTENCE = 0, 1, 2
 # Closing marks that belong to the line before them (子曰：“…乎？” keeps its ”).
 TRAILING_CLOSERS = set("”’」』》")
 # ASCII punctuation as some texts of the package write it, as the rest of the text writes it.
@@ -133,10 +156,11 @@ class Package:
 
 # A poem as read: its work, title, author and paragraphs, still in the package's characters.
 class Poem:
-    __slots__ = ("work", "title", "author", "paragraphs")
+    __slots__ = ("work", "title", "author", "paragraphs", "sentences")
 
     def __init__(self, work, title, author, paragraphs):
         self.work, self.title, self.author, self.paragraphs = work, title, author, paragraphs
+        self.sentences = None  # the clean sentences, once cut
 
 
 def read_works(pkg):
@@ -257,42 +281,148 @@ def read_chars(path):
     return sorted(set(c for c in text if is_cjk(c)))
 
 
-def choose(works, charset, max_distance):
-    """Every line in order, and for each pair its chosen line: {(a, b): (class, line index)}."""
-    best = {}
-    lines = []  # (text, poem)
+def clauses(sentence):
+    """The clauses of a sentence as shown: without their marks and quotes; none left out."""
+    out = []
+    cur = []
+    for ch in sentence:
+        if ch in CLAUSE_SEPARATORS or ch in LINE_ENDS:
+            out.append(clause_text(cur))
+            cur = []
+        elif ch not in QUOTES:
+            cur.append(ch)
+    if cur:
+        out.append(clause_text(cur))
+    return out
+
+
+def clause_text(chars):
+    text = "".join(chars)
+    if ("《" in text) != ("》" in text):
+        text = text.replace("《", "").replace("》", "")
+    return text
+
+
+class Line:
+    """A line a pair may be given: a clause, or a whole sentence of a classic."""
+    __slots__ = ("text", "poem", "pairs")
+
+    def __init__(self, text, poem):
+        self.text, self.poem, self.pairs = text, poem, []
+
+
+def occurrences(works, char_index, max_distance, recurring=None):
+    """Every line that holds a pair, in file order, and the pairs it holds.
+
+    Yields (line, [(pair, how)]) where pair is first * C + second (indices into the character set)
+    and how is ADJACENT, SAME_CLAUSE or SAME_SENTENCE; the work of the line is line.poem.work.
+    With recurring, a pair of 唐诗 or 宋词 counts only when it is in that set."""
+    C = len(char_index)
     for _, poems in works:
         for poem in poems:
-            for text in split_lines(poem.paragraphs):
-                index = len(lines)
-                lines.append((text, poem))
-                half = 0
-                found = []  # (position, half, character)
-                for pos, ch in enumerate(text):
-                    if ch in HALF_SEPARATORS:
-                        half += 1
-                    elif ch in charset:
-                        found.append((pos, half, ch))
-                for i, (pi, hi, a) in enumerate(found):
-                    for pj, hj, b in found[i + 1:]:
-                        if a == b:
-                            continue
-                        if max_distance and pj - pi > max_distance:
-                            break
-                        cls = 0 if pj == pi + 1 else 1 if hi == hj else 2
-                        key = (a, b)
-                        old = best.get(key)
-                        if old is None or cls < old[0]:
-                            best[key] = (cls, index)
-    return lines, best
+            whole = poem.work < WHOLE_SENTENCE_WORKS
+            if poem.sentences is None:
+                poem.sentences = split_lines(poem.paragraphs)
+            for sentence in poem.sentences:
+                found = []  # (clause, character index) of the sentence, in order
+                for k, text in enumerate(clauses(sentence)):
+                    inside = [(pos, char_index[ch]) for pos, ch in enumerate(text) if ch in char_index]
+                    pairs = []
+                    for i, (pi, a) in enumerate(inside):
+                        for pj, b in inside[i + 1:]:
+                            if max_distance and not whole and pj - pi > max_distance:
+                                break
+                            if a != b and (whole or recurring is None or a * C + b in recurring):
+                                pairs.append((a * C + b, ADJACENT if pj == pi + 1 else SAME_CLAUSE))
+                    if pairs:
+                        yield Line(text, poem), pairs
+                    found += [(k, a) for _, a in inside]
+                if whole:
+                    pairs = [(a * C + b, SAME_SENTENCE) for i, (ka, a) in enumerate(found)
+                             for kb, b in found[i + 1:] if kb != ka and a != b]
+                    if pairs:
+                        yield Line(sentence, poem), pairs
 
 
-def build(works, lines, best, chars, max_distance):
-    work_names = [name for name, _ in works]
+def recurring_pairs(works, char_index, max_distance, min_lines):
+    """The pairs that stand in at least min_lines different clauses of 唐诗 and 宋词."""
+    seen = set()
+    count = {}
+    for line, pairs in occurrences(works, char_index, max_distance):
+        if line.poem.work < WHOLE_SENTENCE_WORKS or line.text in seen:
+            continue
+        seen.add(line.text)
+        for pair in set(pair for pair, _ in pairs):
+            count[pair] = count.get(pair, 0) + 1
+    return set(pair for pair, n in count.items() if n >= min_lines)
+
+
+def choose(works, chars, max_distance, min_lines):
+    """The chosen lines in file order, and for each pair (first * C + second) its line there."""
     char_index = {c: i for i, c in enumerate(chars)}
+    recurring = recurring_pairs(works, char_index, max_distance, min_lines) if min_lines > 1 else None
+    # The best way each pair stands anywhere: (how, work), smaller is better.
+    best = {}
+    for line, pairs in occurrences(works, char_index, max_distance, recurring):
+        work = line.poem.work
+        for pair, how in pairs:
+            old = best.get(pair)
+            if old is None or (how, work) < old:
+                best[pair] = (how, work)
+    # The lines that stand best for some pair, with those pairs.
+    lines = []
+    for line, pairs in occurrences(works, char_index, max_distance, recurring):
+        work = line.poem.work
+        line.pairs = sorted(set(pair for pair, how in pairs if best[pair] == (how, work)))
+        if line.pairs:
+            lines.append(line)
 
-    kept = sorted(set(index for _, index in best.values()))
+    # Greedy cover: the line serving the most pairs still without one, then one of a poem
+    # already taken, then the earliest. A line's count only falls as pairs get their lines,
+    # and its poem only gets taken, so a line popped with its current key is the best one.
+    poem_lines = {}
+    for n, line in enumerate(lines):
+        poem_lines.setdefault(id(line.poem), []).append(n)
+    line_of = {}
+    taken = [False] * len(lines)
+    poems_taken = set()
+
+    def key(n):
+        gain = sum(1 for pair in lines[n].pairs if pair not in line_of)
+        return (-gain, 0 if id(lines[n].poem) in poems_taken else 1, n)
+
+    heap = [(-len(line.pairs), 1, n) for n, line in enumerate(lines)]
+    heapq.heapify(heap)
+    while heap:
+        entry = heapq.heappop(heap)
+        n = entry[2]
+        if taken[n]:
+            continue
+        now = key(n)
+        if now[0] == 0:
+            continue
+        if now > entry:
+            heapq.heappush(heap, now)
+            continue
+        taken[n] = True
+        for pair in lines[n].pairs:
+            line_of.setdefault(pair, n)
+        poem = id(lines[n].poem)
+        if poem not in poems_taken:
+            poems_taken.add(poem)
+            for m in poem_lines[poem]:
+                if not taken[m]:
+                    heapq.heappush(heap, key(m))
+    assert len(line_of) == len(best)
+
+    kept = [n for n in range(len(lines)) if taken[n]]
     new_index = {old: new for new, old in enumerate(kept)}
+    return [lines[n] for n in kept], {pair: new_index[n] for pair, n in line_of.items()}, best
+
+
+def build(works, lines, line_of, best, chars, max_distance, min_lines):
+    work_names = [name for name, _ in works]
+    C = len(chars)
 
     pool = bytearray()
     strings = {}
@@ -305,20 +435,18 @@ def build(works, lines, best, chars, max_distance):
         return strings[text]
 
     line_start = []
-    line_poem = []
-    poem_index = {}
+    poem_start = []
     poem_list = []
     work_lines = [0] * len(works)
-    for old in kept:
-        text, poem = lines[old]
+    for n, line in enumerate(lines):
         line_start.append(len(pool))
-        pool.extend(text.encode("utf-8"))
-        if id(poem) not in poem_index:
-            poem_index[id(poem)] = len(poem_list)
-            poem_list.append(poem)
-        line_poem.append(poem_index[id(poem)])
-        work_lines[poem.work] += 1
+        pool.extend(line.text.encode("utf-8"))
+        if not poem_list or poem_list[-1] is not line.poem:
+            poem_start.append(n)
+            poem_list.append(line.poem)
+        work_lines[line.poem.work] += 1
     line_start.append(len(pool))
+    poem_start.append(len(lines))
 
     authors = {}
     poem_records = []
@@ -331,22 +459,28 @@ def build(works, lines, best, chars, max_distance):
     if len(authors) > 0xFFFF:
         sys.exit(f"{len(authors)} authors, at most 65535")
     author_records = [intern(name) for name in authors]  # dicts keep their order
+
+    second_bits = max(1, (C - 1).bit_length())
+    line_bits = 32 - second_bits
+    if len(lines) > 1 << line_bits:
+        sys.exit(f"{len(lines)} lines and {C} characters do not fit a 32-bit pair entry")
+    pairs = sorted(line_of.items())
     work_pairs = [0] * len(works)
-    pairs = sorted((char_index[a], char_index[b], new_index[index]) for (a, b), (_, index) in best.items())
-    for _, _, line in pairs:
-        work_pairs[poem_list[line_poem[line]].work] += 1
+    for _, n in pairs:
+        work_pairs[lines[n].poem.work] += 1
     work_records = []
     first = 0
     for i, name in enumerate(work_names):
-        work_records.append((*intern(name), first, work_lines[i], work_pairs[i]))
+        whole = 1 if i < WHOLE_SENTENCE_WORKS else 0
+        work_records.append((*intern(name), first, work_lines[i], work_pairs[i], whole))
         first += work_lines[i]
     package_name = intern(PACKAGE)
     package_version = intern(VERSION)
 
-    pair_start = [0] * (len(chars) + 1)
-    for a, _, _ in pairs:
-        pair_start[a + 1] += 1
-    for i in range(len(chars)):
+    pair_start = [0] * (C + 1)
+    for pair, _ in pairs:
+        pair_start[pair // C + 1] += 1
+    for i in range(C):
         pair_start[i + 1] += pair_start[i]
 
     def u32s(values):
@@ -358,21 +492,24 @@ def build(works, lines, best, chars, max_distance):
     body = b"".join([
         u32s([ord(c) for c in chars]),
         u32s(pair_start),
-        u32s([line for _, _, line in pairs]),
-        pad4(struct.pack(f"<{len(pairs)}H", *[b for _, b, _ in pairs])),
+        u32s([(pair % C) << line_bits | n for pair, n in pairs]),
         u32s(line_start),
-        u32s(line_poem),
+        u32s(poem_start),
         b"".join(struct.pack("<IHH", *r) for r in poem_records),
         b"".join(struct.pack("<2I", *r) for r in author_records),
-        b"".join(struct.pack("<5I", *r) for r in work_records),
+        b"".join(struct.pack("<6I", *r) for r in work_records),
         pad4(bytes(pool)),
     ])
     size = HEADER_SIZE + len(body)
-    header = MAGIC + struct.pack("<14I", FORMAT_VERSION, size, len(chars), len(pairs), len(kept), len(poem_list),
-                                 len(authors), len(works), len(pool), *package_name, *package_version, max_distance)
+    header = MAGIC + struct.pack("<16I", FORMAT_VERSION, size, C, len(pairs), len(lines), len(poem_list),
+                                 len(authors), len(works), len(pool), *package_name, *package_version, max_distance,
+                                 min_lines, line_bits)
     assert len(header) == HEADER_SIZE
+    how = [0, 0, 0]
+    for pair, _ in pairs:
+        how[best[pair][0]] += 1
     stats = {"works": [(work_names[i], work_lines[i], work_pairs[i]) for i in range(len(works))],
-             "lines": len(kept), "pairs": len(pairs), "poems": len(poem_list), "pool": len(pool)}
+             "lines": len(lines), "pairs": len(pairs), "poems": len(poem_list), "pool": len(pool), "how": how}
     return header + body, stats
 
 
@@ -384,10 +521,15 @@ def main():
     parser.add_argument("--out", default=os.path.join(root, "naming", "data", "poetry.dat"),
                         help="data file to write (default: %(default)s); the licence is written beside it")
     parser.add_argument("--tarball", help=f"use this {PACKAGE}-{VERSION}.tgz instead of fetching it")
-    parser.add_argument("--max-distance", type=int, default=4,
-                        help="keep only pairs at most this many characters apart, 0 for any distance "
-                        "(default: %(default)s, which keeps the file near 4 MB)")
+    parser.add_argument("--max-distance", type=int, default=1,
+                        help="in 唐诗 and 宋词 keep only pairs at most this many characters apart in one clause, "
+                        "0 for any distance (default: %(default)s, side by side)")
+    parser.add_argument("--min-lines", type=int, default=2,
+                        help="in 唐诗 and 宋词 keep only pairs that stand so in at least this many different "
+                        "clauses (default: %(default)s; 1 keeps every pair)")
     args = parser.parse_args()
+    if args.max_distance < 0 or args.min_lines < 1:
+        parser.error("--max-distance must be 0 or more, --min-lines 1 or more")
 
     started = time.monotonic()
     chars = read_chars(args.chars)
@@ -401,8 +543,8 @@ def main():
         works = read_works(pkg)
         licence = pkg.read("LICENSE")
     to_simplified(works)
-    lines, best = choose(works, set(chars), args.max_distance)
-    data, stats = build(works, lines, best, chars, args.max_distance)
+    lines, line_of, best = choose(works, chars, args.max_distance, args.min_lines)
+    data, stats = build(works, lines, line_of, best, chars, args.max_distance, args.min_lines)
 
     out_dir = os.path.dirname(os.path.abspath(args.out))
     os.makedirs(out_dir, exist_ok=True)
@@ -411,14 +553,16 @@ def main():
     with open(os.path.join(out_dir, f"{PACKAGE}-LICENSE"), "wb") as f:
         f.write(licence)
 
-    print(f"{args.out}: {len(data)} bytes, {len(chars)} characters, {stats['pairs']} pairs, "
-          f"{stats['lines']} lines of {len(lines)}, {stats['poems']} poems, {stats['pool']} bytes of text, "
-          f"{time.monotonic() - started:.0f} s")
+    adjacent, clause, sentence = stats["how"]
+    print(f"{args.out}: {len(data)} bytes, {len(chars)} characters, {stats['pairs']} pairs "
+          f"({adjacent} side by side, {clause} in one clause, {sentence} in one sentence), {stats['lines']} lines, "
+          f"{stats['poems']} poems, {stats['pool']} bytes of text, {time.monotonic() - started:.0f} s")
     for name, n_lines, n_pairs in stats["works"]:
         print(f"  {name}: {n_lines} lines, {n_pairs} pairs")
     if len(data) > SIZE_GOAL:
-        print(f"note: more than {SIZE_GOAL // 1000000} MB; a smaller --max-distance keeps fewer pairs "
-              "(1: only characters side by side)", file=sys.stderr)
+        print(f"note: more than {SIZE_GOAL / 1e6:g} MB"
+              + ("; --max-distance 1 keeps only characters side by side" if args.max_distance != 1 else ""),
+              file=sys.stderr)
 
 
 if __name__ == "__main__":

@@ -6,6 +6,7 @@
 
 #include "naming/chartable.h"
 #include "naming/chartable_data.h"
+#include "naming/hanzi.h"
 #include "naming/suggest.h"
 #include "naming/utf8.h"
 
@@ -29,11 +30,26 @@ std::string_view markText(naming::NameSex mark)
     return "男女皆宜";
 }
 
-// What the character table and the naming engine's list say of ch.
-std::vector<Fact> charFacts(const naming::CharInfo& info, const naming::NameCandidate* cand)
+// What the character table, the readings and radicals of Unicode and the naming engine's
+// list say of ch.
+std::vector<Fact> charFacts(char32_t code, const naming::CharInfo& info, const naming::NameCandidate* cand)
 {
     std::vector<Fact> facts;
+    const std::string_view readings = naming::readingsOf(code);
+    facts.push_back(
+        {"拼音", readings.empty()
+                     ? html("（不详）")
+                     : html("{}{}", readings, naming::hasSeveralReadings(code) ? "（多音字，常用读音在前）" : "")});
+    if (cand)
+        facts.push_back({"字义", html("{}", cand->gloss)});
+    if (const std::optional<naming::RadicalStrokes> rs = naming::radicalStrokes(code)) {
+        facts.push_back({"部首", html("{}（康熙部首第 {} 部，{} 划），部首外 {} 划",
+                                      naming::encodeUtf8(naming::radicalCharacter(rs->radical)), rs->radical,
+                                      naming::radicalStrokeCount(rs->radical), rs->residual)});
+    }
     if (info.position == 0) {
+        const int derived = naming::derivedKangxiStrokes(code);
+        facts.push_back({"康熙笔划", derived > 0 ? html("{} 划（按部首推算）", derived) : html("不详")});
         facts.push_back({"字库", html("本程序的字库中没有这个字：姓名测试按 1 划计算，五行不详。")});
     } else {
         const naming::StrokeRun& run = naming::kStrokeRuns[static_cast<size_t>(info.strokes - 1)];
@@ -41,9 +57,11 @@ std::vector<Fact> charFacts(const naming::CharInfo& info, const naming::NameCand
         facts.push_back({"五行", html("{}{}", elementSpan(info.element),
                                       info.element == Element::Unknown ? "（字库中没有标出这个字的五行）" : "")});
         facts.push_back({"笔划组", html("{} 划的字，字库中共有 {} 个", info.strokes, run.last - run.first + 1)});
+        facts.push_back({"字库", html("本程序的字库有这个字，姓名测试按上面的笔划和五行计算。")});
     }
-    facts.push_back(
-        {"取名字库", cand ? html("收录，{}", markText(cand->sex)) : html("未收录（仍可以用它取名和打分）")});
+    facts.push_back({"取名字库", cand ? html("收录，{}{}", markText(cand->sex),
+                                             cand->tier == naming::Tier::Rare ? "，属少见字" : "")
+                                      : html("未收录（仍可以用它取名和打分）")});
     return facts;
 }
 
@@ -74,8 +92,9 @@ Response characterPage(const Query& q)
 
     const naming::CharInfo info = naming::lookupChar(*ch);
     const naming::NameCandidate* cand = naming::findCandidate(*ch);
+    const std::u32string code = naming::decodeUtf8(*ch);
     Html body = html("<h1>“{}”字</h1>\n<div class=\"big\">{}</div>\n", *ch, *ch);
-    body += html("<section class=\"card\">\n{}</section>\n", factsTable(charFacts(info, cand)));
+    body += html("<section class=\"card\">\n{}</section>\n", factsTable(charFacts(code[0], info, cand)));
 
     if (info.position != 0 && info.element != Element::Unknown) {
         Html same;

@@ -2,6 +2,7 @@
 
 #include "site/pages/layout.h"
 
+#include "naming/hanzi.h"
 #include "naming/nametest.h"
 #include "naming/utf8.h"
 
@@ -114,6 +115,62 @@ Html namesTable(const std::vector<naming::Suggestion>& names, const std::vector<
         body += html("<tr>{}</tr>\n", cells);
     }
     return html("<table class=\"names\">\n<thead><tr>{}</tr></thead>\n<tbody>\n{}</tbody>\n</table>\n", head, body);
+}
+
+Html nameCards(const std::vector<naming::Suggestion>& names, const std::vector<std::string>& surname, calendar::Sex sex)
+{
+    std::string surnameText, surnamePinyin;
+    for (const std::string& c : surname) {
+        surnameText += c;
+        const std::u32string code = naming::decodeUtf8(c);
+        const std::string_view reading = code.size() == 1 ? naming::commonReading(code[0]) : std::string_view();
+        surnamePinyin += (surnamePinyin.empty() ? "" : " ") + std::string(reading.empty() ? "?" : reading);
+    }
+    Html cards;
+    for (size_t k = 0; k < names.size(); ++k) {
+        const naming::Suggestion& s = names[k];
+        const NameRow row{k + 1, s, naming::splitCharacters(s.given, 2), surname, surnameText, sex};
+        Html name = anchor(surnameLink(surnameText), surnameText);
+        std::string pinyin = surnamePinyin;
+        Html meanings;
+        for (const naming::SuggestedChar& c : s.chars) {
+            name += anchor(characterLink(c.ch, surnameText, sex), c.ch);
+            pinyin += " " + std::string(c.pinyin.empty() ? "?" : c.pinyin);
+            meanings += html("<li><b>{}</b> {}{}：{}</li>", c.ch, c.pinyin, c.severalReadings ? "（多音字）" : "",
+                             c.gloss.empty() ? std::string_view("（取名字库之外的字）") : c.gloss);
+        }
+        std::string strokes;
+        Html elements;
+        for (size_t i = 0; i < 4; ++i) {
+            if (!present(row)[i])
+                continue;
+            strokes += (strokes.empty() ? "" : "+") + std::to_string(s.strokes[i]);
+            elements += elementSpan(s.elements[i]);
+        }
+        Html fit;
+        for (int n = 0; n < s.fit; ++n)
+            fit += html("★");
+        const naming::Grids& g = s.grids;
+        Html facts = html("笔划 {}　五行 {}　天格 {}　人格 {}　地格 {}　外格 {}　总格 {}", strokes, elements, g.tg,
+                          g.rg, g.dG, g.wg, g.zg);
+        if (!fit.empty())
+            facts += html("　合喜用 <span class=\"want\">{}</span>", fit);
+        Html source;
+        if (s.source) {
+            const std::string_view by = s.source->author.empty() ? std::string_view() : s.source->author;
+            source = html("<p class=\"source\">出处：“{}”——{}{}{}《{}》</p>", s.source->line, s.source->work,
+                          by.empty() ? "" : "·", by, s.source->title);
+        }
+        Html rules;
+        for (naming::Rule r : s.passed.rules())
+            rules += html("<span class=\"rule\">{}</span>", naming::ruleText(r));
+        cards += html("<div class=\"namecard\">\n<div class=\"head\"><span class=\"rank\">{}</span>"
+                      "<span class=\"name\">{}</span><span class=\"pinyin\">{}</span>"
+                      "<span class=\"score\">{} 分</span></div>\n<ul class=\"meanings\">{}</ul>\n"
+                      "<p class=\"facts\">{}</p>\n{}<p class=\"rules\">{}</p>\n</div>\n",
+                      k + 1, name, pinyin, naming::scoreText(s.score), meanings, facts, source, rules);
+    }
+    return html("<div class=\"namecards\">\n{}</div>\n", cards);
 }
 
 } // namespace xingming::site

@@ -16,4 +16,10 @@ namespace xingming::site {
 Html namesTable(const std::vector<naming::Suggestion>& names, const std::vector<std::string>& surname,
                 calendar::Sex sex, bool withFit);
 
+// One card a name, for the naming page: the name with its pinyin and score, each given
+// character with its reading and meaning, strokes, elements and grids, the line of
+// classical poetry or prose it comes from, and the rules it passes.
+Html nameCards(const std::vector<naming::Suggestion>& names, const std::vector<std::string>& surname,
+               calendar::Sex sex);
+
 } // namespace xingming::site

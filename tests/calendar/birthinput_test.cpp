@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace xingming::calendar {
 void PrintTo(const BirthDate& b, std::ostream* os)
@@ -48,6 +50,41 @@ TEST(FieldValue, LeadingDecimalNumber)
     // Far beyond double: a huge value, no overflow.
     EXPECT_TRUE(std::isinf(fieldValue(std::string(400, '9'))));
     EXPECT_EQ(fieldValue("0." + std::string(400, '0') + "1"), 0);
+}
+
+TEST(FieldValue, WholeNumbersReadAsTheDecimalReaderReadsThem)
+{
+    // Whole numbers take a shorter way than fractions: the same doubles, to the sign of zero.
+    const auto reference = [](const std::string& text) {
+        const bool negative = !text.empty() && text[0] == '-';
+        const size_t start = !text.empty() && (text[0] == '-' || text[0] == '+') ? 1 : 0;
+        double v = 0;
+        std::from_chars(text.data() + start, text.data() + text.size(), v, std::chars_format::fixed);
+        return negative ? -v : v;
+    };
+    std::vector<std::string> texts = {"0",
+                                      "-0",
+                                      "+0",
+                                      "000",
+                                      "-000",
+                                      "0001990",
+                                      "999999999999999",
+                                      "1000000000000000",
+                                      "9007199254740993",
+                                      "-9007199254740993",
+                                      "18446744073709551617",
+                                      "123456789012345678901234567890"};
+    for (int n = 0; n <= 3000; ++n) {
+        texts.push_back(std::to_string(n));
+        texts.push_back("-" + std::to_string(n));
+        texts.push_back("+0" + std::to_string(n));
+    }
+    for (const std::string& text : texts) {
+        const double want = reference(text);
+        const double got = fieldValue(text);
+        ASSERT_EQ(got, want) << text;
+        ASSERT_EQ(std::signbit(got), std::signbit(want)) << text;
+    }
 }
 
 struct CheckRow {

@@ -123,6 +123,23 @@ TEST(BirthChartValues, NameTestReportValues)
     }
 }
 
+TEST(BirthChartValues, WrittenIntoValuesInUseLeaveNothingOfTheBirthBefore)
+{
+    // Every row after every other into one set of values, the invalid births included.
+    BirthChartValues reused{"stale", "stale", "stale", "stale"};
+    for (const ChartRow& before : kChartRows) {
+        for (const ChartRow& r : kChartRows) {
+            SCOPED_TRACE(std::string(before.key) + " then " + r.key);
+            birthChartValues(before.birth, reused);
+            birthChartValues(r.birth, reused);
+            EXPECT_EQ(reused.nongli, r.nongli);
+            EXPECT_EQ(reused.bazhi, r.bazhi);
+            EXPECT_EQ(reused.wuhang, r.wuhang);
+            EXPECT_EQ(reused.whstr, r.whstr);
+        }
+    }
+}
+
 TEST(Whduoshao, ReportOrNoneOnFault)
 {
     const BirthDate birth{"1990", "5", "17", "18"};

@@ -371,7 +371,8 @@ TEST(JsonOutput, Score)
         r.wanshi = s;
         r.zanshi = "";
         r.zf2 = s.size() % 2 ? 80.5f : 100;
-        r.lastdp = "你的名字" + s;
+        const std::string lastdp = "你的名字" + s;
+        r.lastdp = lastdp;
         r.nongli = s;
         r.bazhi = s + s;
         r.wuhang = "金火";

@@ -35,8 +35,10 @@ def ensure_window_manager():
     global _wm
     if _wm is not None and _wm.poll() is None:
         return
+    if subprocess.run(["wmctrl", "-m"], capture_output=True).returncode == 0:
+        return  # one is running already (an earlier one still leaving, say)
     _wm = subprocess.Popen(["openbox", "--sm-disable"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    deadline = time.monotonic() + 10
+    deadline = time.monotonic() + 30
     while time.monotonic() < deadline:
         if subprocess.run(["wmctrl", "-m"], capture_output=True).returncode == 0:
             return

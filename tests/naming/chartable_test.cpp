@@ -135,6 +135,38 @@ TEST(CharTable, EveryPositionResolvesToItsRun)
     }
 }
 
+TEST(CharTable, IndexAgreesWithASearchOfTheTableOverItsSpanAndBeyond)
+{
+    // The first position of every code point from before U+4E00 to past U+9FA0, found by
+    // walking the table, against the compiled index and the three-byte text lookup.
+    std::map<char32_t, int> first;
+    for (int pos = kCharTableSize; pos >= 1; --pos)
+        first[charAt(pos)] = pos;
+    for (char32_t c = 0x4D00; c <= 0xA0FF; ++c) {
+        const auto it = first.find(c);
+        const int want = it == first.end() ? 0 : it->second;
+        ASSERT_EQ(charPosition(c), want) << static_cast<unsigned>(c);
+        ASSERT_EQ(charPosition(encodeUtf8(c)), want) << static_cast<unsigned>(c);
+    }
+}
+
+TEST(CharTable, TextsThatAreNoOneCharacterOfTheTable)
+{
+    // Bytes around the three-byte form of 一 (E4 B8 80): cut short, run on, a wrong
+    // continuation byte, a lead byte of another length, an overlong form of U+4E00; the
+    // last code point of the index (龠, U+9FA0) and the ones just past and before it.
+    const struct {
+        const char* text;
+        int position;
+    } cases[] = {
+        {"\xE4\xB8\x80", 1}, {"\xE4\xB8", 0},     {"\xE4\xB8\x80\x80", 0}, {"\xE4\x38\x80", 0},
+        {"\xE4\xB8\xC0", 0}, {"\xF0\xB8\x80", 0}, {"\xF0\x84\xB8\x80", 0}, {"\xE9\xBE\xA0", 5977},
+        {"\xE9\xBE\xA1", 0}, {"\xEA\x80\x80", 0}, {"\xE4\xB7\xBF", 0},     {"一 ", 0},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(charPosition(std::string_view(c.text)), c.position) << testing::PrintToString(std::string(c.text));
+}
+
 TEST(CharTable, StrokeCountOfPositionsOutsideTheRuns)
 {
     for (int pos : {0, -1, 7060, 32767, -32768})

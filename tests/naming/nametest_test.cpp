@@ -1,10 +1,12 @@
 // The name test as a whole: the driver's checks, pxmz on worked examples, the report and
 // a sweep of the score over every stroke combination.
 #include "naming/nametest.h"
+#include "naming/utf8.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
+#include <tuple>
 
 using namespace xingming::naming;
 using xingming::calendar::CalendarKind;
@@ -87,6 +89,69 @@ TEST(NameTest, CharactersOutsideTheBasicPlaneAreOneCharacterEach)
     EXPECT_EQ(out.report->result.chars[3], "𠀀");
     EXPECT_EQ(out.report->result.grids.dG, 2);
     EXPECT_EQ(scoreText(out.report->result.zf2), "80.5");
+}
+
+TEST(NameTest, ARunIntoAnOutcomeInUseGivesWhatAFreshRunGives)
+{
+    // Names of every shape, refusals, ill-formed bytes, characters outside the table and
+    // the Basic Plane, one after the other into one outcome.
+    const Sex M = Sex::Male, F = Sex::Female;
+    const CalendarKind S = CalendarKind::Solar, L = CalendarKind::Lunar;
+    const NameTestForm forms[] = {
+        kLiMing,
+        form("欧阳", "玉", F, S, {"2000", "1", "1", "0"}),
+        form("司马", "相如", M, L, {"1990", "4", "23", "18"}),
+        form("", "", Sex::None, S, {}),
+        form("王", "𠀀𠀀", F, S, {"1990", "5", "17", "18"}),
+        form("李", "明", M, L, {"2001", "2", "31", "8"}),
+        form("\xff\xfe", "明\xe6\x98", M, S, {"1990", "5", "17", "24"}),
+        form("欧阳修", "思远航", F, S, {"1950", "12", "31", "23"}),
+        form("a", "\xed\xa0\x80z", M, S, {"2050", "2", "28", "0"}),
+        form("张", "三", F, S, {"1901", "1", "1", "1"}),
+    };
+    NameTestOutcome reused;
+    for (const NameTestForm& before : forms) {
+        for (const NameTestForm& f : forms) {
+            SCOPED_TRACE(before.surname + before.given + " then " + f.surname + f.given);
+            runNameTest(before, reused);
+            runNameTest(f, reused);
+            const NameTestOutcome fresh = runNameTest(f);
+            EXPECT_EQ(reused.message, fresh.message);
+            ASSERT_EQ(reused.report.has_value(), fresh.report.has_value());
+            if (!fresh.report)
+                continue;
+            // Every line of the report, and what the lines leave out.
+            const std::vector<ReportLine> want = reportLines(*fresh.report), got = reportLines(*reused.report);
+            ASSERT_EQ(got.size(), want.size());
+            for (size_t i = 0; i < want.size(); ++i) {
+                EXPECT_EQ(got[i].caption, want[i].caption);
+                EXPECT_EQ(got[i].text, want[i].text);
+                EXPECT_EQ(got[i].colour, want[i].colour);
+                EXPECT_EQ(got[i].visible, want[i].visible);
+            }
+            const PxmzResult &a = reused.report->result, &b = fresh.report->result;
+            EXPECT_EQ(a.chars, b.chars);
+            EXPECT_EQ(a.scstr, b.scstr);
+            EXPECT_EQ(a.zdp, b.zdp);
+            EXPECT_EQ(std::tie(a.jcnum, a.cgnum, a.rjnum), std::tie(b.jcnum, b.cgnum, b.rjnum));
+            EXPECT_EQ(reused.report->birth, fresh.report->birth);
+        }
+    }
+}
+
+TEST(NameTest, BoxesKeepTwoCharactersAsSplitCharactersCutsThem)
+{
+    for (const char* given : {"明", "思远", "思远航", "\xff明", "明\xe6\x98", "\xe6\x98\x8e\x80", "𠀀明", "\xc0\x80",
+                              "a\tb", "\xf4\x90\x80\x80x"}) {
+        SCOPED_TRACE(testing::PrintToString(std::string(given)));
+        const NameTestOutcome out =
+            runNameTest(form("李", given, Sex::Male, CalendarKind::Solar, {"1990", "5", "17", "18"}));
+        ASSERT_TRUE(out.report);
+        const std::vector<std::string> want = splitCharacters(given, 2);
+        EXPECT_EQ(out.report->result.chars[2], want[0]);
+        EXPECT_EQ(out.report->result.chars[3], want.size() == 2 ? want[1] : "");
+        EXPECT_EQ(out.report->twoCharGiven, want.size() == 2);
+    }
 }
 
 struct CheckCase {

@@ -654,3 +654,14 @@ TEST(NamingModes, RefusedRequestsSayWhy)
     EXPECT_TRUE(none.names.empty());
     EXPECT_EQ(none.message, "没有符合条件的名字，请降低最低分数或减少避用字后再试。");
 }
+
+TEST(NamingModes, ALimitOfNoneListsNone)
+{
+    for (NamingMode mode : kModes) {
+        SuggestRequest req = modeRequest(mode);
+        req.limit = 0;
+        const SuggestResult r = suggestNames(req);
+        EXPECT_TRUE(r.names.empty()) << modeName(mode);
+        EXPECT_GT(r.qualifying, 0u);
+    }
+}

@@ -11,9 +11,11 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <map>
 #include <set>
 #include <string>
+#include <vector>
 
 using namespace xingming::naming;
 using xingming::calendar::Sex;
@@ -186,6 +188,25 @@ TEST(ThreeTalents, EveryKeyHasItsRatingAndPoints)
     EXPECT_TRUE(scdyx("木土火").text.ends_with("（平)"));
 }
 
+TEST(ThreeTalents, DigitsGiveTheKeyOfTheirElementsAndItsJudgement)
+{
+    // Every digit the grids can give and some they cannot: the key is sc's elements in
+    // turn, the judgement scdyx's of that key.
+    for (int t = -2; t <= 12; ++t) {
+        for (int r = -2; r <= 12; ++r) {
+            for (int d = -2; d <= 12; ++d) {
+                const std::string key = std::string(sc(t)) + std::string(sc(r)) + std::string(sc(d));
+                const ThreeTalents got = threeTalents(t, r, d);
+                ASSERT_EQ(got.key, key) << t << " " << r << " " << d;
+                const Judgement want = scdyx(key);
+                ASSERT_EQ(got.judgement.text, want.text) << key;
+                ASSERT_EQ(got.judgement.rating, want.rating) << key;
+                ASSERT_EQ(got.judgement.points, want.points) << key;
+            }
+        }
+    }
+}
+
 // Ratings of social luck: rows the luck digit of 人格, columns that of 外格 1 .. 10.
 const char* const kSocialRatings[10] = {
     "吉吉吉吉吉平平凶吉吉", // 人格 digit 1
@@ -249,6 +270,21 @@ TEST(Luck, BasicAndSuccessLuckByElementPair)
     EXPECT_TRUE(jcdyx(10).text.empty());
     EXPECT_TRUE(cgdyx(1011).text.empty());
     EXPECT_EQ(jcdyx(10).points + cgdyx(1011).points, 0);
+}
+
+TEST(Hints, CommentaryIsTheBandsTextAndItsWarnings)
+{
+    std::vector<float> scores{std::numeric_limits<float>::quiet_NaN(), -1, 0, 59.99f, 89.99f, 1000};
+    for (int half = 100; half <= 220; ++half)
+        scores.push_back(static_cast<float>(half) / 2);
+    for (float zf : scores) {
+        for (const char* zdp : {"", "1", "2", "12", "21", "1212", "x", "0"}) {
+            for (Sex sex : {Sex::Male, Sex::Female, Sex::None}) {
+                const std::string want = std::string(dianping(zf)) + warnings(zdp, sex);
+                ASSERT_EQ(commentary(zf, zdp, sex), want) << zf << " " << zdp;
+            }
+        }
+    }
 }
 
 TEST(Hints, TableAndFlags)

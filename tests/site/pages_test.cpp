@@ -115,7 +115,10 @@ TEST(NamingPage, ListsTheEnginesNamesWithTheirScores)
     // The five-element report of the birth, as the naming request shows it.
     EXPECT_NE(r.body.find("此命五行缺木；日主天干为水；必须有木助，但忌火太多。"), std::string::npos);
     EXPECT_NE(r.body.find("庚午 辛巳 壬午 己酉"), std::string::npos);
-    // Every name of the engine, in its order, with its score and links to its characters.
+    // The request's page is that of the inputs: the sound, shape and meaning mode.
+    EXPECT_NE(r.body.find("音形义模式 · 双字名"), std::string::npos);
+    // Every name of the engine, in its order, with its score, pinyin, meanings, source and
+    // links to its characters.
     xingming::naming::SuggestRequest req;
     req.surname = "王";
     req.sex = xingming::calendar::Sex::Male;
@@ -124,9 +127,10 @@ TEST(NamingPage, ListsTheEnginesNamesWithTheirScores)
     req.minScore = kDefaultMinScore;
     req.limit = kNamingListLength;
     req.maxPerCharacter = kNamingMaxPerCharacter;
+    req.mode = xingming::naming::NamingMode::SoundShapeMeaning;
     const auto res = xingming::naming::suggestNames(req);
     ASSERT_GE(res.names.size(), 50u);
-    EXPECT_EQ(count(r.body, "<td class=\"name\">"), res.names.size());
+    EXPECT_EQ(count(r.body, "<div class=\"namecard\">"), res.names.size());
     size_t pos = 0;
     for (const auto& s : res.names) {
         const auto g = xingming::naming::splitCharacters(s.given, 2);
@@ -134,14 +138,69 @@ TEST(NamingPage, ListsTheEnginesNamesWithTheirScores)
                                  "&amp;sex=" + queryValue("男") + "\">" + g[0] + "</a>";
         pos = r.body.find(link, pos);
         ASSERT_NE(pos, std::string::npos) << s.given;
-        const size_t rowEnd = r.body.find("</tr>", pos);
-        const std::string row = r.body.substr(pos, rowEnd - pos);
-        EXPECT_NE(row.find(">" + g[1] + "</a>"), std::string::npos) << s.given;
-        EXPECT_NE(row.find("<td class=\"num score\">" + xingming::naming::scoreText(s.score) + "</td>"),
+        const size_t cardEnd = r.body.find("<div class=\"namecard\">", pos);
+        const std::string card = r.body.substr(pos, cardEnd - pos);
+        EXPECT_NE(card.find(">" + g[1] + "</a>"), std::string::npos) << s.given;
+        EXPECT_NE(card.find("<span class=\"score\">" + xingming::naming::scoreText(s.score) + " 分</span>"),
                   std::string::npos)
             << s.given;
-        pos = rowEnd;
+        for (const auto& c : s.chars) {
+            EXPECT_NE(card.find(std::string(c.pinyin)), std::string::npos) << s.given;
+            EXPECT_NE(card.find(std::string(c.gloss)), std::string::npos) << s.given;
+        }
+        EXPECT_EQ(card.find("<p class=\"source\">") != std::string::npos, s.source.has_value()) << s.given;
+        if (s.source) {
+            EXPECT_NE(card.find(std::string(s.source->line)), std::string::npos) << s.given;
+        }
+        EXPECT_NE(card.find("<span class=\"rule\">读音无不雅谐音</span>"), std::string::npos) << s.given;
+        pos = cardEnd;
     }
+}
+
+TEST(NamingPage, ModesAndOptions)
+{
+    const std::string base = namingTarget("李", "女", "2001", "1", "1", "0", true);
+    const auto target = [&](const std::string& extra) {
+        std::string t = base;
+        // The request carries xn=4; a mode's page replaces it.
+        const size_t xn = t.find("&xn=4");
+        if (!extra.empty() && extra.starts_with("&xn="))
+            t.replace(xn, 5, extra.substr(0, 5));
+        return t + (extra.starts_with("&xn=") ? extra.substr(5) : extra);
+    };
+    struct Row {
+        const char* label;
+        std::string extra;
+        const char* says;
+        int status;
+    };
+    const Row rows[] = {
+        {"master", "&xn=1", "综合大师模式 · 双字名", 200},
+        {"mainstream", "&xn=2", "主流高分模式 · 双字名", 200},
+        {"personal", "&xn=3", "个性化模式 · 双字名", 200},
+        {"generation first", "&bf=" + gbkPercentEncode("嘉") + "&bw=1", "嘉", 200},
+        {"generation not Chinese", "&bf=A", "辈份字必须是一个汉字。", 200},
+        {"generation of ill meaning", "&bf=" + gbkPercentEncode("死"), "辈份字“死”含义不佳", 200},
+        {"avoided not Chinese", "&bq=ab", "避用字只能填写汉字。", 200},
+        {"mode 9", "&xn=9", "取名模式（xn）应为 1 到 4 之间的数", 400},
+        {"place 3", "&bf=" + gbkPercentEncode("嘉") + "&bw=3", "辈份字的位置（bw）应为 1 到 2 之间的数", 400},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.label);
+        const Response r = get(target(row.extra));
+        EXPECT_EQ(r.status, row.status);
+        EXPECT_NE(r.body.find(row.says), std::string::npos);
+        if (row.status == 200) { // the form to refine the request is always there
+            EXPECT_NE(r.body.find("重新取名"), std::string::npos);
+        }
+    }
+    // The generation character stands first in every name; avoided characters nowhere.
+    const Response g = get(target("&bf=" + gbkPercentEncode("嘉") + "&bw=2&bq=" + gbkPercentEncode("明月")));
+    ASSERT_EQ(g.status, 200);
+    EXPECT_GE(count(g.body, "<div class=\"namecard\">"), 20u);
+    EXPECT_EQ(count(g.body, "<span class=\"name\">"), count(g.body, "嘉</a></span>"));
+    EXPECT_EQ(g.body.find(">明</a>"), std::string::npos);
+    EXPECT_EQ(g.body.find(">月</a>"), std::string::npos);
 }
 
 TEST(NamingPage, EncodingsAndOptionalKeys)
@@ -161,12 +220,12 @@ TEST(NamingPage, EncodingsAndOptionalKeys)
     EXPECT_EQ(noZf, gbk);
     const Response all = get("/bestnametwo.asp?youname1=%CD%F5&sex=%C4%D0&nian=1990&yue=5&ri=17&hh=18&ns=1&zf=0");
     EXPECT_EQ(all.status, 200);
-    EXPECT_GE(count(all.body, "<td class=\"name\">"), 50u);
+    EXPECT_GE(count(all.body, "<div class=\"namecard\">"), 50u);
     // A minimum nobody reaches: a page that says so.
     const Response none = get("/bestnametwo.asp?youname1=%CD%F5&sex=%C4%D0&nian=1990&yue=5&ri=17&hh=18&ns=1&zf=100");
     EXPECT_EQ(none.status, 200);
-    EXPECT_EQ(count(none.body, "<td class=\"name\">"), 0u);
-    EXPECT_NE(none.body.find("没有达到 100 分的名字"), std::string::npos);
+    EXPECT_EQ(count(none.body, "<div class=\"namecard\">"), 0u);
+    EXPECT_NE(none.body.find("没有符合条件的名字"), std::string::npos);
     // A lunar date (nx 农历) is converted: lunar 1990-4-23 is solar 1990-5-17.
     const Response lunar = get("/bestnametwo.asp?youname1=%CD%F5&sex=%C4%D0&nx=%C5%A9%C0%FA&nian=1990&yue=4&ri=23&"
                                "hh=18&ns=2");
