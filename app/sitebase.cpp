@@ -1,6 +1,7 @@
 #include "app/sitebase.h"
 
-#include "site/siteserver.h"
+#include "app/programplugin.h"
+#include "app/sitehost.h"
 
 namespace xingming::app {
 
@@ -21,6 +22,19 @@ QString& key()
 
 } // namespace
 
+SiteHost* siteHost()
+{
+    static SiteHost* host = []() -> SiteHost* {
+        QString why;
+        QObject* plugin = loadProgramPlugin(QStringLiteral("libxingming_sitehost.so"), &why);
+        if (auto* h = qobject_cast<SiteHost*>(plugin))
+            return h;
+        qWarning("the site cannot start: %s", qPrintable(plugin ? QStringLiteral("not the site's plugin") : why));
+        return nullptr;
+    }();
+    return host;
+}
+
 QString vendorSiteBase()
 {
     if (base().isEmpty()) {
@@ -28,7 +42,8 @@ QString vendorSiteBase()
         // If it cannot start, there is no site: the address stays without a host, the
         // browser views say so and no request leaves for any other address. A later call
         // tries again.
-        base() = site::VendorSite::instance().ensureStarted();
+        if (SiteHost* host = siteHost())
+            base() = host->ensureStarted();
     }
     return base();
 }

@@ -1,11 +1,10 @@
 #include "app/webviewbackend.h"
 
+#include "app/programplugin.h"
+
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
 #include <QLoggingCategory>
 #include <QOpenGLContext>
-#include <QPluginLoader>
 
 // Qt's application-wide shared OpenGL context (exported by Qt GUI; the browser engine
 // reads it).
@@ -17,16 +16,6 @@ QT_END_NAMESPACE
 namespace xingming::app {
 
 namespace {
-
-// Where the plugin lives: beside the program in a build (the window tests have a copy
-// beside them), in the installed library folder, found from the program's own folder.
-QStringList pluginCandidates()
-{
-    const QString dir = QCoreApplication::applicationDirPath();
-    const QString name = QStringLiteral("libxingming_webview.so");
-    return {dir + QLatin1Char('/') + name,
-            QDir::cleanPath(dir + QStringLiteral("/" XINGMING_PLUGIN_RELDIR "/") + name)};
-}
 
 // The browser engine composes its pages with OpenGL contexts shared with one
 // application-wide context. A program that links the engine gets that context made when
@@ -67,18 +56,12 @@ WebViewBackend* webViewBackend()
             qWarning("the browser views cannot start: no OpenGL context");
             return nullptr;
         }
-        QString errors;
-        for (const QString& path : pluginCandidates()) {
-            if (!QFile::exists(path))
-                continue;
-            QPluginLoader loader(path);
-            if (auto* b = qobject_cast<WebViewBackend*>(loader.instance()))
-                return b;
-            errors += loader.errorString() + QLatin1Char(' ');
-        }
+        QString why;
+        QObject* plugin = loadProgramPlugin(QStringLiteral("libxingming_webview.so"), &why);
+        if (auto* b = qobject_cast<WebViewBackend*>(plugin))
+            return b;
         qWarning("the browser views cannot start: %s",
-                 qPrintable(errors.isEmpty() ? pluginCandidates().join(QLatin1Char(' ')) + QStringLiteral(" not found")
-                                             : errors));
+                 qPrintable(plugin ? QStringLiteral("not the engine's plugin") : why));
         return nullptr;
     }();
     return backend;

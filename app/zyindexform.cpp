@@ -140,20 +140,39 @@ zyIndexForm::zyIndexForm(QWidget* parent) : QWidget(parent)
     m_statusWarning->setObjectName(QStringLiteral("statusWarning"));
     m_statusBar->addWidget(m_statusWarning, 1);
     m_statusWarning->hide();
-    buildNameTestPanel();
+    // The name-test panel and the fun tools are made when first opened (nameTestPanel(),
+    // funTools()): the window shows sooner and smaller.
     buildTips();
     buildNamingPanel();
-    m_qucef = new FunToolsPanel(this);
-    m_qucef->setGeometry(twipsRect(120, 960, 8895, 5655, this));
-    m_qucef->hide();
 
-    // Start-up: the character table is built once; the panels stand as after "create".
-    naming::charPosition(U'一');
+    // The panels stand as after "create"; the character table is built by its first lookup.
     stepCreate();
     centreOnScreen(this);
 }
 
 zyIndexForm::~zyIndexForm() = default;
+
+QFrame* zyIndexForm::nameTestPanel()
+{
+    if (!m_pingf) {
+        buildNameTestPanel();
+        // Under the tips frame, where it stood when it was made with the window. The tab
+        // order needs no mending: it is never shown with the naming panel, and two panels
+        // shown together take turns in one cycle whichever was made first.
+        m_pingf->stackUnder(m_wqtsf);
+    }
+    return m_pingf;
+}
+
+FunToolsPanel* zyIndexForm::funTools()
+{
+    if (!m_qucef) {
+        m_qucef = new FunToolsPanel(this);
+        m_qucef->setGeometry(twipsRect(120, 960, 8895, 5655, this));
+        m_qucef->hide();
+    }
+    return m_qucef;
+}
 
 void zyIndexForm::buildToolbar()
 {
@@ -380,12 +399,14 @@ void zyIndexForm::dhtbarButtonClick(int index)
 
 void zyIndexForm::stepCreate()
 {
-    m_qucef->hide();
+    if (m_qucef)
+        m_qucef->hide();
     m_systa->show();
     m_wqtsf->show();
     for (QLabel* l : m_namingTips)
         l->show();
-    m_pingf->hide();
+    if (m_pingf)
+        m_pingf->hide();
     for (QLabel* l : m_testTips)
         l->hide();
     m_area = WorkArea::Naming;
@@ -393,6 +414,7 @@ void zyIndexForm::stepCreate()
 
 void zyIndexForm::stepTest()
 {
+    nameTestPanel();
     if (!m_testListsFilled) {
         m_testListsFilled = true;
         fillDateRow(m_test.date);
@@ -402,7 +424,8 @@ void zyIndexForm::stepTest()
     m_systa->hide();
     for (QLabel* l : m_namingTips)
         l->hide();
-    m_qucef->hide();
+    if (m_qucef)
+        m_qucef->hide();
     for (QLabel* l : m_testTips)
         l->show();
     m_area = WorkArea::NameTest;
@@ -410,7 +433,7 @@ void zyIndexForm::stepTest()
 
 void zyIndexForm::stepMore()
 {
-    m_qucef->show();
+    funTools()->show();
     m_qucef->raise();
     m_area = WorkArea::FunTools;
 }
@@ -436,6 +459,7 @@ calendar::DateFields zyIndexForm::dateFields(const BirthControls& c)
 
 void zyIndexForm::pmzbClick()
 {
+    nameTestPanel();
     naming::NameTestForm form;
     form.surname = utf8(m_test.surname->text());
     form.given = utf8(m_test.given->text());

@@ -56,6 +56,9 @@ private:
     void buildToolbar();
     void buildNamingPanel();
     void buildNameTestPanel();
+    // The panels not shown at start, made on the first call.
+    QFrame* nameTestPanel();
+    FunToolsPanel* funTools();
     void buildTips();
     void stepCreate();
     void stepTest();

@@ -3,7 +3,10 @@
 #include "app/fonts.h"
 #include "app/inputs.h"
 #include "app/pfindexform.h"
+#include "app/programplugin.h"
 #include "app/sitebase.h"
+#include "app/sitehost.h"
+#include "app/twips.h"
 #include "app/webpane.h"
 #include "app/webwindows.h"
 #include "app/zyindexform.h"
@@ -12,6 +15,7 @@
 #include "recordingboxes.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -59,21 +63,141 @@ private slots:
         auto* systa = child<QTabWidget>(&w, "systa");
         QVERIFY(systa->isVisible());
         QCOMPARE(systa->tabText(systa->currentIndex()), QStringLiteral("音形义模式"));
-        QVERIFY(!child<QWidget>(&w, "pingf")->isVisible());
-        QVERIFY(!child<QWidget>(&w, "qucef")->isVisible());
+        // The name-test panel and the fun tools are made when first opened.
+        QVERIFY(!w.findChild<QWidget*>(QStringLiteral("pingf")));
+        QVERIFY(!w.findChild<QWidget*>(QStringLiteral("qucef")));
         QVERIFY(child<QLabel>(&w, "tuijian")->isVisible());
-        // "双字名" is the only chosen option.
-        int chosen = 0;
-        for (const char* panel : {"systa", "pingf"})
+        // "双字名" is the only chosen option, here and on the name-test panel when it opens.
+        const auto chosen = [&w](const char* panel) {
+            int n = 0;
             for (QRadioButton* b : child<QWidget>(&w, panel)->findChildren<QRadioButton*>())
-                chosen += b->isChecked() ? 1 : 0;
-        QCOMPARE(chosen, 1);
+                n += b->isChecked() ? 1 : 0;
+            return n;
+        };
+        QCOMPARE(chosen("systa"), 1);
         QVERIFY(child<QRadioButton>(&w, "Option28")->isChecked());
         QCOMPARE(child<QComboBox>(&w, "Combo20")->count(), 101);
         QCOMPARE(child<QComboBox>(&w, "Combo20")->itemText(0), QStringLiteral("1930"));
         QCOMPARE(child<QComboBox>(&w, "Combo23")->count(), 24);
         QCOMPARE(child<QComboBox>(&w, "Combo23")->currentText(), QString());
-        QCOMPARE(child<QComboBox>(&w, "pxznc")->count(), 0);
+        w.dhtbarButtonClick(2);
+        QCOMPARE(chosen("pingf"), 0);
+        QCOMPARE(child<QComboBox>(&w, "pxzsc")->currentText(), QString());
+    }
+
+    // A panel made when first opened stands where it stood when every panel was made with
+    // the window: the same place, the same stacking under the tips frame, the same controls.
+    void panelsMadeOnFirstUse_data()
+    {
+        QTest::addColumn<QList<int>>("clicks");
+        QTest::newRow("name test first") << QList<int>{2, 3};
+        QTest::newRow("fun tools first") << QList<int>{3, 2, 3};
+        QTest::newRow("start button first") << QList<int>{0, 3};
+    }
+
+    void panelsMadeOnFirstUse()
+    {
+        QFETCH(QList<int>, clicks);
+        RecordingBoxes boxes;
+        zyIndexForm w;
+        w.show();
+        for (int c : clicks) {
+            if (c == 0) {
+                w.pmzbClick(); // before the panel was ever opened: refused as an empty panel
+                QCOMPARE(boxes.take(), QStringList{QStringLiteral("姓不能为空！")});
+            } else {
+                w.dhtbarButtonClick(c);
+            }
+        }
+        auto* pingf = child<QWidget>(&w, "pingf");
+        auto* qucef = child<QWidget>(&w, "qucef");
+        QCOMPARE(pingf->geometry(),
+                 QRect(QPoint(twipsToPixels(120, &w), twipsToPixels(960, &w)), twipsSize(8895, 3165, &w)));
+        QCOMPARE(qucef->geometry(),
+                 QRect(QPoint(twipsToPixels(120, &w), twipsToPixels(960, &w)), twipsSize(8895, 5655, &w)));
+        // Stacking from the bottom: name-test panel, tips, naming panel; the fun tools on top.
+        const QObjectList& order = w.children();
+        QVERIFY(order.indexOf(pingf) < order.indexOf(child<QWidget>(&w, "wqtsf")));
+        QVERIFY(order.indexOf(child<QWidget>(&w, "wqtsf")) < order.indexOf(child<QWidget>(&w, "systa")));
+        QCOMPARE(order.indexOf(qucef), order.size() - 1);
+        QVERIFY(qucef->isVisible());
+        QCOMPARE(qucef->property("currentIndex").toInt(), 0);
+        // One of each control, with the name and accessible name the window gave it.
+        for (const char* name : {"Text1", "Text2", "Option1", "Option2", "Option13", "Option18", "Option31", "pxznc",
+                                 "pxzyc", "pxzrc", "pxzsc", "pmzb", "Text10", "Text11"})
+            QCOMPARE(w.findChildren<QWidget*>(QString::fromLatin1(name)).size(), 1);
+        QCOMPARE(child<QWidget>(&w, "Text1")->accessibleName(), QStringLiteral("姓"));
+        QCOMPARE(child<QWidget>(&w, "pxzsc")->accessibleName(), QStringLiteral("时"));
+        // The lists are filled by the first "名字打分", as when the panel was made at start.
+        QCOMPARE(child<QComboBox>(&w, "pxznc")->count(), clicks.contains(2) ? 101 : 0);
+    }
+
+    // Tab takes the shown controls in one cycle, whichever panel was opened first.
+    void tabOrderIndependentOfFirstUse()
+    {
+        const auto cycle = [](const QList<int>& clicks) {
+            zyIndexForm w;
+            w.show();
+            for (int c : clicks)
+                w.dhtbarButtonClick(c);
+            QStringList names;
+            QWidget* f = &w;
+            do {
+                f = f->nextInFocusChain();
+                if (f->isVisible() && f->isEnabled() && (f->focusPolicy() & Qt::TabFocus)) {
+                    QString path;
+                    for (QWidget* p = f; p && p != &w; p = p->parentWidget())
+                        path.prepend(QLatin1Char('/') + (p->objectName().isEmpty()
+                                                             ? QString::fromLatin1(p->metaObject()->className())
+                                                             : p->objectName()));
+                    names << path;
+                }
+            } while (f != &w);
+            // From the surname box of the name-test panel on.
+            const qsizetype start = names.indexOf(QStringLiteral("/pingf/Text1"));
+            return start < 0 ? QStringList{} : names.mid(start) + names.first(start);
+        };
+        const QStringList testFirst = cycle({2, 3});
+        QVERIFY(testFirst.contains(QStringLiteral("/pingf/Text2")));
+        QVERIFY(testFirst.contains(QStringLiteral("/qucef/qt_tabwidget_stackedwidget/CoupleMatchPage/Text10")));
+        QCOMPARE(cycle({3, 2, 3}), testFirst);
+    }
+
+    // Starting the program loads neither the network library nor the browser engine: the
+    // site and the engine are plugins loaded on their first use.
+    void startLoadsNoPlugin()
+    {
+        zyIndexForm w;
+        w.show();
+        w.dhtbarButtonClick(2);
+        w.dhtbarButtonClick(3);
+        QFile maps(QStringLiteral("/proc/self/maps"));
+        QVERIFY(maps.open(QIODevice::ReadOnly));
+        const QByteArray loaded = maps.readAll();
+        for (const char* library : {"libQt6Network", "libxingming_sitehost", "libQt6WebEngine", "libxingming_webview"})
+            QVERIFY2(!loaded.contains(library), library);
+    }
+
+    void programPlugins_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("loads");
+        QTest::newRow("site") << QStringLiteral("libxingming_sitehost.so") << true;
+        QTest::newRow("missing") << QStringLiteral("libxingming_nosuch.so") << false;
+        QTest::newRow("not a plugin") << QStringLiteral("app_mainwindow_test") << false;
+    }
+
+    void programPlugins()
+    {
+        QFETCH(QString, file);
+        QFETCH(bool, loads);
+        QString why;
+        QObject* plugin = loadProgramPlugin(file, &why);
+        QCOMPARE(plugin != nullptr, loads);
+        if (loads)
+            QVERIFY(qobject_cast<SiteHost*>(plugin));
+        else
+            QVERIFY(!why.isEmpty());
     }
 
     void navigation()
