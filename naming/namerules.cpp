@@ -236,6 +236,13 @@ CharSound charSound(char32_t c)
     return s;
 }
 
+bool levelOblique(int toneBefore, int toneLast)
+{
+    const ToneClass before = toneClass(toneBefore);
+    const ToneClass last = toneClass(toneLast);
+    return last != ToneClass::Neutral && before != ToneClass::Neutral && last != before;
+}
+
 RuleSet soundRules(std::span<const CharSound> sounds, std::size_t givenCount)
 {
     RuleSet passed;
@@ -247,12 +254,8 @@ RuleSet soundRules(std::span<const CharSound> sounds, std::size_t givenCount)
     }
     if (!threeTones)
         passed.add(Rule::Tones);
-    if (sounds.size() >= 2) {
-        const ToneClass last = toneClass(sounds[sounds.size() - 1].tone);
-        const ToneClass before = toneClass(sounds[sounds.size() - 2].tone);
-        if (last != ToneClass::Neutral && before != ToneClass::Neutral && last != before)
-            passed.add(Rule::LevelOblique);
-    }
+    if (sounds.size() >= 2 && levelOblique(sounds[sounds.size() - 2].tone, sounds[sounds.size() - 1].tone))
+        passed.add(Rule::LevelOblique);
     bool equal = false;
     for (std::size_t i = 1; i < sounds.size(); ++i)
         if (sounds[i].syllable >= 0 && sounds[i].syllable == sounds[i - 1].syllable)

@@ -78,6 +78,10 @@ CharSound charSound(char32_t c);
 // The id of a toneless syllable ("hao", "lv"), or -1 when Mandarin has no such syllable.
 int syllableId(std::string_view letters);
 
+// True when two syllables read in turn differ in level and oblique tone (a neutral tone
+// is neither).
+bool levelOblique(int toneBefore, int toneLast);
+
 // The sound rules passed by a full name read aloud, surname first. The given name is
 // the last givenCount sounds.
 RuleSet soundRules(std::span<const CharSound> sounds, std::size_t givenCount);

@@ -9,7 +9,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <limits>
-#include <unordered_map>
 #include <unordered_set>
 #include <tuple>
 
@@ -105,23 +104,31 @@ struct PoolChar {
     CharSound sound;
     CharShape shape;
     std::uint64_t rank = 0; // place among the pool's characters of its strokes and fit
+    std::uint8_t kind = 0;  // what the mode's order tells apart besides strokes (see Engine::kindOf)
 };
 
-PoolChar poolChar(char32_t code, const ElementNeeds& needs)
+// A character of the candidate list (from what the list has already looked up), or
+// any other character.
+PoolChar poolChar(const NameCandidate* candidate, char32_t code, const ElementNeeds& needs)
 {
     PoolChar p;
-    p.candidate = findCandidate(code);
+    p.candidate = candidate;
     p.code = code;
-    p.ch = encodeUtf8(code);
-    p.position = charPosition(code);
+    p.ch = candidate ? candidate->ch : encodeUtf8(code);
+    p.position = candidate ? candidate->position : charPosition(code);
     p.strokes = GG(static_cast<std::int16_t>(p.position));
     p.element = p.position != 0 ? elementAt(p.position) : Element::Unknown;
     p.fit = needs.wanted(p.element) ? 1 : 0;
-    p.rare = p.candidate && p.candidate->tier == Tier::Rare ? 1 : 0;
-    p.sound = charSound(code);
-    p.shape = charShape(code);
+    p.rare = candidate && candidate->tier == Tier::Rare ? 1 : 0;
+    p.sound = candidate ? candidate->sound : charSound(code);
+    p.shape = candidate ? candidate->shape : charShape(code);
     p.shape.strokes = p.strokes;
     return p;
+}
+
+PoolChar poolChar(char32_t code, const ElementNeeds& needs)
+{
+    return poolChar(findCandidate(code), code, needs);
 }
 
 RuleSet rulesOf(std::initializer_list<Rule> rules)
@@ -240,10 +247,18 @@ public:
     void run();
 
 private:
+    struct Cell;
+
     void buildPool();
+    void groupPool();
+    std::uint8_t kindOf(const PoolChar& p) const;
     std::vector<StrokePair> strokePairs() const;
     RuleSet charRules(const PoolChar& a, const PoolChar* b) const;
-    int bonus(const PoolChar& a, const PoolChar* b, RuleSet rules) const;
+    bool acceptable(const PoolChar& a, const PoolChar* b) const;
+    int bonus(const PoolChar& a, const PoolChar* b) const;
+    Entry::Key orderOf(const PoolChar& a, const PoolChar* b) const;
+    Cell cell(std::uint32_t pair, std::uint32_t groupA, std::uint32_t groupB, std::uint32_t i, std::uint32_t j,
+              bool rowHead) const;
     bool capped(const PoolChar& a, const PoolChar* b) const;
     void emit(const PoolChar& a, const PoolChar* b, const StrokePair& pair);
     void walkLevels(const std::vector<StrokePair>& pairs, bool sourcedFirst);
@@ -258,7 +273,25 @@ private:
     std::vector<PoolChar> m_pool;
     // The characters each place may take, by strokes: indexes into m_pool.
     std::array<std::vector<std::size_t>, kMaxStrokes + 1> m_first, m_second;
+    // The same split further by kind: the groups of each place and stroke count, as
+    // indexes into m_groups, each group a list of indexes into m_pool in table order. A
+    // one-character name takes its "second" character from m_noSecond, one group holding
+    // Entry::kNoSecond.
+    std::vector<std::vector<std::uint32_t>> m_groups;
+    std::array<std::vector<std::uint32_t>, kMaxStrokes + 1> m_firstGroups, m_secondGroups;
+    std::vector<std::uint32_t> m_noSecond;
     std::vector<int> m_firstUses, m_secondUses;
+    // The characters the variety cap has used up, for each group: m_next[g][x] is x while
+    // the character at x is still usable, else a later place (the next usable one found
+    // by following the links; the group's size when none is left).
+    std::vector<std::vector<std::uint32_t>> m_next;
+    struct Slot {
+        std::uint32_t group = 0, place = 0;
+    };
+    std::vector<Slot> m_firstSlot, m_secondSlot; // by pool index: where a character stands in each place
+
+    std::uint32_t usable(std::uint32_t group, std::uint32_t from);
+    void useUp(Slot slot) { m_next[slot.group][slot.place] = slot.place + 1; }
     std::unordered_set<std::uint64_t> m_taken; // names already listed (the sourced ones), by takenKey
 };
 
@@ -275,6 +308,7 @@ void Engine::buildPool()
     if (!m_req.generation.empty())
         decodeSingle(m_req.generation, generation);
 
+    m_pool.reserve(nameCandidates().size() + 1);
     for (const NameCandidate& c : nameCandidates()) {
         if (c.tier == Tier::Rare && !personal)
             continue;
@@ -282,7 +316,7 @@ void Engine::buildPool()
             continue;
         if (avoided(c.code) || c.code == generation)
             continue;
-        m_pool.push_back(poolChar(c.code, m_result.needs));
+        m_pool.push_back(poolChar(&c, c.code, m_result.needs));
     }
     // Ranks in table order among the characters of one stroke count and one fit.
     std::array<std::array<std::uint64_t, 2>, kMaxStrokes + 1> next{};
@@ -307,6 +341,74 @@ void Engine::buildPool()
     }
     m_firstUses.assign(m_pool.size(), 0);
     m_secondUses.assign(m_pool.size(), 0);
+    groupPool();
+}
+
+// What the mode's order looks at in a character besides its strokes: the fit always, the
+// tier for the personal mode, the tone class and the several readings for the mode of
+// sound, shape and meaning. Inside a group of one kind and one stroke count the order of a
+// name rises with the rank of each of its characters.
+std::uint8_t Engine::kindOf(const PoolChar& p) const
+{
+    switch (m_req.mode) {
+    case NamingMode::Personal:
+        return static_cast<std::uint8_t>(p.fit | p.rare << 1);
+    case NamingMode::SoundShapeMeaning:
+        return static_cast<std::uint8_t>(p.fit | (p.sound.severalReadings ? 2 : 0) |
+                                         static_cast<int>(toneClass(p.sound.tone)) << 2);
+    case NamingMode::Master:
+    case NamingMode::Mainstream:
+        break;
+    }
+    return static_cast<std::uint8_t>(p.fit);
+}
+
+void Engine::groupPool()
+{
+    for (PoolChar& p : m_pool)
+        p.kind = kindOf(p);
+    m_firstSlot.assign(m_pool.size(), {});
+    m_secondSlot.assign(m_pool.size(), {});
+    const auto split = [&](const std::vector<std::size_t>& chars, std::vector<std::uint32_t>& ids,
+                           std::vector<Slot>& slots) {
+        std::array<int, 16> idOfKind{};
+        idOfKind.fill(-1);
+        for (std::size_t i : chars) {
+            int& id = idOfKind[m_pool[i].kind & 15U];
+            if (id < 0) {
+                id = static_cast<int>(m_groups.size());
+                ids.push_back(static_cast<std::uint32_t>(id));
+                m_groups.emplace_back();
+            }
+            std::vector<std::uint32_t>& group = m_groups[static_cast<size_t>(id)];
+            slots[i] = {static_cast<std::uint32_t>(id), static_cast<std::uint32_t>(group.size())};
+            group.push_back(static_cast<std::uint32_t>(i));
+        }
+    };
+    for (std::size_t s = 0; s <= kMaxStrokes; ++s) {
+        split(m_first[s], m_firstGroups[s], m_firstSlot);
+        split(m_second[s], m_secondGroups[s], m_secondSlot);
+    }
+    m_noSecond.push_back(static_cast<std::uint32_t>(m_groups.size()));
+    m_groups.push_back({Entry::kNoSecond});
+    m_next.resize(m_groups.size());
+    for (std::size_t g = 0; g < m_groups.size(); ++g) {
+        m_next[g].resize(m_groups[g].size() + 1);
+        for (std::uint32_t x = 0; x < m_next[g].size(); ++x)
+            m_next[g][x] = x;
+    }
+}
+
+// The first place at or after from in the group whose character the cap has not used up.
+std::uint32_t Engine::usable(std::uint32_t group, std::uint32_t from)
+{
+    std::vector<std::uint32_t>& next = m_next[group];
+    std::uint32_t x = from;
+    while (next[x] != x) {
+        next[x] = next[next[x]]; // halve the path for the next search
+        x = next[x];
+    }
+    return x;
 }
 
 std::vector<StrokePair> Engine::strokePairs() const
@@ -355,9 +457,43 @@ RuleSet Engine::charRules(const PoolChar& a, const PoolChar* b) const
     return rules;
 }
 
-int Engine::bonus(const PoolChar& a, const PoolChar* b, RuleSet rules) const
+// Whether the mode takes the name by the sound and shape of its characters.
+bool Engine::acceptable(const PoolChar& a, const PoolChar* b) const
 {
-    return (rules.has(Rule::LevelOblique) ? 2 : 0) + (rules.has(Rule::OneReading) ? 1 : 0) + a.fit + (b ? b->fit : 0);
+    const RuleSet rules = charRules(a, b);
+    return rules.has(Rule::Euphony) && rules.hasAll(m_rules.chars);
+}
+
+// 2 when the last two syllables alternate level and oblique, 1 when no given-name
+// character has several readings, 1 for each given-name character the chart wants.
+int Engine::bonus(const PoolChar& a, const PoolChar* b) const
+{
+    const int before = b ? a.sound.tone : m_surname.sounds.back().tone;
+    const int last = b ? b->sound.tone : a.sound.tone;
+    const bool oneReading = !a.sound.severalReadings && !(b && b->sound.severalReadings);
+    return (levelOblique(before, last) ? 2 : 0) + (oneReading ? 1 : 0) + a.fit + (b ? b->fit : 0);
+}
+
+Entry::Key Engine::orderOf(const PoolChar& a, const PoolChar* b) const
+{
+    const int fit = a.fit + (b ? b->fit : 0);
+    int primary = fit, secondary = 0;
+    switch (m_req.mode) {
+    case NamingMode::Personal:
+        primary = a.rare + (b ? b->rare : 0);
+        secondary = fit;
+        break;
+    case NamingMode::SoundShapeMeaning:
+        primary = bonus(a, b);
+        break;
+    case NamingMode::Master:
+    case NamingMode::Mainstream:
+        break;
+    }
+    Entry e;
+    e.order(0, primary, secondary, a.rank, b ? b->rank : 0, a.strokes, b ? b->strokes : 0, a.position,
+            b ? b->position : 0);
+    return e.key;
 }
 
 bool Engine::capped(const PoolChar& a, const PoolChar* b) const
@@ -387,9 +523,17 @@ SuggestedChar makeSuggestedChar(const PoolChar& p)
 
 void Engine::emit(const PoolChar& a, const PoolChar* b, const StrokePair& pair)
 {
-    ++m_firstUses[static_cast<size_t>(&a - m_pool.data())];
-    if (b)
-        ++m_secondUses[static_cast<size_t>(b - m_pool.data())];
+    const int cap = m_req.maxPerCharacter;
+    const bool fixedFirst = !m_req.generation.empty() && m_req.generationPlace == 1;
+    const bool fixedSecond = !m_req.generation.empty() && m_req.generationPlace == 2;
+    const auto ia = static_cast<size_t>(&a - m_pool.data());
+    if (++m_firstUses[ia] == cap && !fixedFirst)
+        useUp(m_firstSlot[ia]);
+    if (b) {
+        const auto ib = static_cast<size_t>(b - m_pool.data());
+        if (++m_secondUses[ib] == cap && !fixedSecond)
+            useUp(m_secondSlot[ib]);
+    }
     Suggestion out;
     out.given = a.ch + (b ? b->ch : std::string());
     for (const std::string& c : m_surname.chars)
@@ -417,83 +561,126 @@ void Engine::emit(const PoolChar& a, const PoolChar* b, const StrokePair& pair)
     m_result.names.push_back(std::move(out));
 }
 
+// One name of a level waiting in the walk: the pair of stroke counts, a group of each
+// place, and the places of the two characters in their groups.
+struct Engine::Cell {
+    Entry::Key key;
+    std::uint32_t pair = 0, groupA = 0, groupB = 0, i = 0, j = 0;
+    bool rowHead = false; // the first name of its row that was made
+};
+
+Engine::Cell Engine::cell(std::uint32_t pair, std::uint32_t groupA, std::uint32_t groupB, std::uint32_t i,
+                          std::uint32_t j, bool rowHead) const
+{
+    const PoolChar& a = m_pool[m_groups[groupA][i]];
+    const std::uint32_t second = m_groups[groupB][j];
+    return {orderOf(a, second == Entry::kNoSecond ? nullptr : &m_pool[second]), pair, groupA, groupB, i, j, rowHead};
+}
+
+// The levels of equal score, best first; inside a level the names in the mode's order,
+// made one at a time. For one pair of stroke counts and one group of each place the
+// order rises with the place of either character in its group, so the names of a level
+// are a merge of sorted grids, rows the first character and columns the second: a heap
+// holds the next name of each grid, and taking a name puts in the one to its right and,
+// from the head of a row, the head of the next row. Rows and columns whose character
+// the variety cap has used up are passed over. Only as many names are made as the list
+// takes and those it skips.
 void Engine::walkLevels(const std::vector<StrokePair>& pairs, bool skipSourced)
 {
-    constexpr std::size_t kNone = std::numeric_limits<std::size_t>::max();
-    const std::vector<std::size_t> none{kNone};
-    const auto before = [](const Entry& x, const Entry& y) { return x.key < y.key; };
-    // The names of a level; one buffer serves every level and every request of the thread,
-    // so that its pages are not taken from the system anew each time.
-    static thread_local std::vector<Entry> buffer;
-    std::vector<Entry>& entries = buffer;
+    const auto later = [](const Cell& x, const Cell& y) { return y.key < x.key; };
+    // One buffer serves every level and every request of the thread.
+    static thread_local std::vector<Cell> buffer;
+    std::vector<Cell>& heap = buffer;
+    const auto push = [&](const Cell& c) {
+        heap.push_back(c);
+        std::push_heap(heap.begin(), heap.end(), later);
+    };
     std::size_t begin = 0;
     while (begin < pairs.size() && !full()) {
         std::size_t end = begin;
         while (end < pairs.size() && pairs[end].score == pairs[begin].score)
             ++end;
-        entries.clear();
-        {
-            for (std::size_t k = begin; k < end; ++k) {
-                const StrokePair& sp = pairs[k];
-                const std::vector<std::size_t>& seconds =
-                    sp.second == 0 ? none : m_second[static_cast<size_t>(sp.second)];
-                for (std::size_t i : m_first[static_cast<size_t>(sp.first)]) {
-                    const PoolChar& a = m_pool[i];
-                    for (std::size_t j : seconds) {
-                        const PoolChar* b = j == kNone ? nullptr : &m_pool[j];
-                        if (b && a.code == b->code)
-                            continue;
-                        const RuleSet rules = charRules(a, b);
-                        if (!rules.has(Rule::Euphony) || !rules.hasAll(m_rules.chars))
-                            continue;
-                        if (skipSourced && b && m_taken.count(takenKey(a.code, b->code)) != 0)
-                            continue;
-                        Entry e;
-                        e.a = static_cast<std::uint32_t>(i);
-                        e.b = j == kNone ? Entry::kNoSecond : static_cast<std::uint32_t>(j);
-                        e.pair = static_cast<std::uint32_t>(k);
-                        const int fit = a.fit + (b ? b->fit : 0);
-                        int primary = fit, secondary = 0;
-                        switch (m_req.mode) {
-                        case NamingMode::Personal:
-                            primary = a.rare + (b ? b->rare : 0);
-                            secondary = fit;
-                            break;
-                        case NamingMode::SoundShapeMeaning:
-                            primary = bonus(a, b, rules);
-                            break;
-                        case NamingMode::Master:
-                        case NamingMode::Mainstream:
-                            break;
-                        }
-                        e.order(0, primary, secondary, a.rank, b ? b->rank : 0, a.strokes, b ? b->strokes : 0,
-                                a.position, b ? b->position : 0);
-                        entries.push_back(e);
-                    }
-                }
+        heap.clear();
+        for (std::size_t k = begin; k < end; ++k) {
+            const StrokePair& sp = pairs[k];
+            const std::vector<std::uint32_t>& seconds =
+                sp.second == 0 ? m_noSecond : m_secondGroups[static_cast<size_t>(sp.second)];
+            for (std::uint32_t ga : m_firstGroups[static_cast<size_t>(sp.first)]) {
+                const std::uint32_t i = usable(ga, 0);
+                if (i == m_groups[ga].size())
+                    continue;
+                for (std::uint32_t gb : seconds)
+                    if (const std::uint32_t j = usable(gb, 0); j < m_groups[gb].size())
+                        heap.push_back(cell(static_cast<std::uint32_t>(k), ga, gb, i, j, true));
             }
         }
-        // Only the head of a level is ever listed.
-        visitInOrder(entries, std::max<std::size_t>(256, 4 * m_req.limit), before, [&](const Entry& e) {
-            if (full())
-                return false;
-            const PoolChar& a = m_pool[e.a];
-            const PoolChar* b = e.b == Entry::kNoSecond ? nullptr : &m_pool[e.b];
-            if (!capped(a, b))
-                emit(a, b, pairs[e.pair]);
-            return !full();
-        });
+        std::make_heap(heap.begin(), heap.end(), later);
+        while (!heap.empty() && !full()) {
+            std::pop_heap(heap.begin(), heap.end(), later);
+            const Cell c = heap.back();
+            heap.pop_back();
+            if (c.rowHead) {
+                const std::uint32_t i = usable(c.groupA, c.i + 1);
+                const std::uint32_t j = usable(c.groupB, 0);
+                if (i < m_groups[c.groupA].size() && j < m_groups[c.groupB].size())
+                    push(cell(c.pair, c.groupA, c.groupB, i, j, true));
+            }
+            const PoolChar& a = m_pool[m_groups[c.groupA][c.i]];
+            const std::uint32_t second = m_groups[c.groupB][c.j];
+            const PoolChar* b = second == Entry::kNoSecond ? nullptr : &m_pool[second];
+            const bool skip = (b && a.code == b->code) ||
+                              (skipSourced && b && m_taken.count(takenKey(a.code, b->code)) != 0) ||
+                              capped(a, b) || !acceptable(a, b);
+            if (!skip)
+                emit(a, b, pairs[c.pair]);
+            // The rest of the row, unless its first character is used up.
+            if (usable(c.groupA, c.i) == c.i)
+                if (const std::uint32_t j = usable(c.groupB, c.j + 1); j < m_groups[c.groupB].size())
+                    push(cell(c.pair, c.groupA, c.groupB, c.i, j, false));
+        }
         begin = end;
     }
 }
 
-int workRank(const std::optional<PoemSource>& source)
+int workRank(std::string_view work)
 {
     static constexpr std::array<std::string_view, 5> kWorks{"诗经", "楚辞", "论语", "唐诗", "宋词"};
-    if (!source)
-        return static_cast<int>(kWorks.size());
-    const auto it = std::find(kWorks.begin(), kWorks.end(), source->work);
-    return static_cast<int>(it - kWorks.begin());
+    return static_cast<int>(std::find(kWorks.begin(), kWorks.end(), work) - kWorks.begin());
+}
+
+// A character a name may pair with in the classical texts, and the work.
+struct Partner {
+    char32_t second = 0;
+    std::int32_t candidate = -1; // the second character's index in nameCandidates(), or -1
+    int work = 5;                // the older and better-known the work, the lower: 诗经 楚辞 论语 唐诗 宋词
+};
+
+std::vector<Partner> partnersOf(char32_t first)
+{
+    const PoetryData& data = poetryData();
+    std::vector<int> workRanks;
+    for (const PoetryWork& w : data.works())
+        workRanks.push_back(workRank(w.name));
+    const std::vector<NameCandidate>& list = nameCandidates();
+    std::vector<Partner> out;
+    for (const PoemPartner& p : data.partnersWithWork(first)) {
+        const NameCandidate* c = findCandidate(p.second);
+        out.push_back({p.second, c ? static_cast<std::int32_t>(c - list.data()) : -1,
+                       p.work < workRanks.size() ? workRanks[p.work] : 5});
+    }
+    return out;
+}
+
+// The partners of every candidate, read from the data once per program.
+const std::vector<std::vector<Partner>>& candidatePartners()
+{
+    static const std::vector<std::vector<Partner>> partners = [] {
+        std::vector<std::vector<Partner>> all;
+        for (const NameCandidate& c : nameCandidates())
+            all.push_back(partnersOf(c.code));
+        return all;
+    }();
+    return partners;
 }
 
 // The names of the sound-shape-meaning mode that have a source, best value first, and
@@ -504,15 +691,26 @@ void Engine::sourcedNames(const std::vector<StrokePair>& pairs)
     pairIndex.fill(-1);
     for (std::size_t k = 0; k < pairs.size(); ++k)
         pairIndex[static_cast<size_t>(pairs[k].first * (kMaxStrokes + 1) + pairs[k].second)] = static_cast<int>(k);
-    // Pool indexes of the second place, looked up by character.
-    std::unordered_map<char32_t, std::size_t> seconds;
-    for (const auto& group : m_second)
-        for (std::size_t j : group)
-            seconds.emplace(m_pool[j].code, j);
+    // Pool indexes of the second place, looked up by candidate; a generation character
+    // outside the candidate list by its code.
+    const std::vector<NameCandidate>& list = nameCandidates();
+    std::vector<std::int32_t> secondByCandidate(list.size(), -1);
+    char32_t outsideCode = 0;
+    std::size_t outsideIndex = 0;
+    for (const auto& group : m_second) {
+        for (std::size_t j : group) {
+            if (const NameCandidate* c = m_pool[j].candidate)
+                secondByCandidate[static_cast<size_t>(c - list.data())] = static_cast<std::int32_t>(j);
+            else {
+                outsideCode = m_pool[j].code;
+                outsideIndex = j;
+            }
+        }
+    }
 
     struct Sourced {
         float value;
-        int work; // the older and better-known the work, the earlier: 诗经 楚辞 论语 唐诗 宋词
+        int work;
         Entry entry;
     };
     const auto before = [](const Sourced& x, const Sourced& y) {
@@ -522,45 +720,47 @@ void Engine::sourcedNames(const std::vector<StrokePair>& pairs)
             return x.work < y.work;
         return x.entry.key < y.entry.key;
     };
-    static thread_local std::vector<Sourced> buffer; // see walkLevels
+    static thread_local std::vector<Sourced> buffer; // one buffer for every request of the thread
     std::vector<Sourced>& found = buffer;
     found.clear();
-    const PoetryData& data = poetryData();
-    std::vector<int> workRanks;
-    for (const PoetryWork& w : data.works())
-        workRanks.push_back(workRank(PoemSource{{}, {}, {}, w.name}));
+    const std::vector<std::vector<Partner>>& cached = candidatePartners();
+    std::vector<Partner> outside;
     for (const auto& group : m_first) {
         for (std::size_t i : group) {
             const PoolChar& a = m_pool[i];
-            for (const PoemPartner& partner : data.partnersWithWork(a.code)) {
-                const auto js = seconds.find(partner.second);
-                if (js == seconds.end())
+            if (!a.candidate)
+                outside = partnersOf(a.code);
+            for (const Partner& partner : a.candidate ? cached[static_cast<size_t>(a.candidate - list.data())] : outside) {
+                std::size_t j = 0;
+                if (partner.candidate >= 0 && secondByCandidate[static_cast<size_t>(partner.candidate)] >= 0)
+                    j = static_cast<std::size_t>(secondByCandidate[static_cast<size_t>(partner.candidate)]);
+                else if (outsideCode != 0 && partner.second == outsideCode)
+                    j = outsideIndex;
+                else
                     continue;
-                const PoolChar& b = m_pool[js->second];
+                const PoolChar& b = m_pool[j];
                 const int k = pairIndex[static_cast<size_t>(a.strokes * (kMaxStrokes + 1) + b.strokes)];
                 if (k < 0 || a.code == b.code)
-                    continue;
-                const RuleSet rules = charRules(a, &b);
-                if (!rules.has(Rule::Euphony) || !rules.hasAll(m_rules.chars))
                     continue;
                 Sourced f;
                 Entry& e = f.entry;
                 e.a = static_cast<std::uint32_t>(i);
-                e.b = static_cast<std::uint32_t>(js->second);
+                e.b = static_cast<std::uint32_t>(j);
                 e.pair = static_cast<std::uint32_t>(k);
                 e.order(0, 0, 0, a.rank, b.rank, a.strokes, b.strokes, a.position, b.position);
-                f.value = pairs[e.pair].score + static_cast<float>(bonus(a, &b, rules));
-                f.work = partner.work < workRanks.size() ? workRanks[partner.work] : 5;
+                f.value = pairs[e.pair].score + static_cast<float>(bonus(a, &b));
+                f.work = partner.work;
                 found.push_back(f);
             }
         }
     }
+    // The rules of sound and shape are asked only of the names the list comes to.
     visitInOrder(found, std::max<std::size_t>(256, 4 * m_req.limit), before, [&](const Sourced& f) {
         if (full())
             return false;
         const PoolChar& a = m_pool[f.entry.a];
         const PoolChar& b = m_pool[f.entry.b];
-        if (!capped(a, &b)) {
+        if (!capped(a, &b) && acceptable(a, &b)) {
             emit(a, &b, pairs[f.entry.pair]);
             m_taken.insert(takenKey(a.code, b.code));
         }
@@ -587,6 +787,7 @@ void Engine::run()
         if (p.second != 0 && p.first == p.second && m_req.generation.empty())
             m_result.qualifying -= firsts; // a doubled character is no name
     }
+    m_result.names.reserve(std::min(m_req.limit, m_result.qualifying));
     const bool sourced = m_req.mode == NamingMode::SoundShapeMeaning && m_req.length == 2;
     if (sourced)
         sourcedNames(pairs);
