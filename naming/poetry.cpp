@@ -51,14 +51,6 @@ PoetryData::PoetryData(std::string_view blob) : blob_(blob)
         *this = PoetryData{};
 }
 
-std::uint32_t PoetryData::u32(size_t offset) const
-{
-    // The blob may sit at any address: read byte-wise, little-endian.
-    unsigned char b[4];
-    std::memcpy(b, blob_.data() + offset, 4);
-    return static_cast<std::uint32_t>(b[0] | b[1] << 8 | b[2] << 16) | static_cast<std::uint32_t>(b[3]) << 24;
-}
-
 std::uint32_t PoetryData::secondOf(size_t pair) const
 {
     return u32(pairsAt_ + 4 * pair) >> lineBits_;
@@ -67,13 +59,6 @@ std::uint32_t PoetryData::secondOf(size_t pair) const
 std::uint32_t PoetryData::lineOf(size_t pair) const
 {
     return u32(pairsAt_ + 4 * pair) & ((std::uint32_t{1} << lineBits_) - 1);
-}
-
-std::uint16_t PoetryData::u16(size_t offset) const
-{
-    unsigned char b[2];
-    std::memcpy(b, blob_.data() + offset, 2);
-    return static_cast<std::uint16_t>(b[0] | b[1] << 8);
 }
 
 std::string_view PoetryData::text(size_t refOffset) const

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -112,6 +113,21 @@ private:
     size_t charsAt_ = 0, pairStartAt_ = 0, pairsAt_ = 0, lineStartAt_ = 0, poemStartAt_ = 0, poemsAt_ = 0,
            authorsAt_ = 0, worksAt_ = 0, poolAt_ = 0, poolSize_ = 0;
 };
+
+// The blob may sit at any address: read byte-wise, little-endian.
+inline std::uint32_t PoetryData::u32(size_t offset) const
+{
+    unsigned char b[4];
+    std::memcpy(b, blob_.data() + offset, 4);
+    return static_cast<std::uint32_t>(b[0] | b[1] << 8 | b[2] << 16) | static_cast<std::uint32_t>(b[3]) << 24;
+}
+
+inline std::uint16_t PoetryData::u16(size_t offset) const
+{
+    unsigned char b[2];
+    std::memcpy(b, blob_.data() + offset, 2);
+    return static_cast<std::uint16_t>(b[0] | b[1] << 8);
+}
 
 // The data compiled into the program.
 const PoetryData& poetryData();

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <limits>
 #include <unordered_set>
+#include <span>
 #include <tuple>
 
 namespace xingming::naming {
@@ -179,7 +180,7 @@ struct StrokePair {
 // Visits the items in the order of before until visit returns false, ordering them a slice
 // at a time (a partial selection, then a sort of the slice) only as far as the visit goes.
 template <typename T, typename Less, typename Visit>
-void visitInOrder(std::vector<T>& items, std::size_t slice, Less before, Visit visit)
+void visitInOrder(std::span<T> items, std::size_t slice, Less before, Visit visit)
 {
     std::size_t sorted = 0;
     for (std::size_t i = 0; i < items.size(); ++i) {
@@ -512,7 +513,7 @@ SuggestedChar makeSuggestedChar(const PoolChar& p)
 {
     SuggestedChar c;
     c.ch = p.ch;
-    c.pinyin = commonReading(p.code);
+    c.pinyin = p.candidate ? p.candidate->pinyin : commonReading(p.code);
     c.gloss = p.candidate ? p.candidate->gloss : std::string_view();
     c.strokes = p.strokes;
     c.element = p.element;
@@ -651,8 +652,7 @@ int workRank(std::string_view work)
 // A character a name may pair with in the classical texts, and the work.
 struct Partner {
     char32_t second = 0;
-    std::int32_t candidate = -1; // the second character's index in nameCandidates(), or -1
-    int work = 5;                // the older and better-known the work, the lower: 诗经 楚辞 论语 唐诗 宋词
+    int work = 5; // the older and better-known the work, the lower: 诗经 楚辞 论语 唐诗 宋词
 };
 
 std::vector<Partner> partnersOf(char32_t first)
@@ -661,52 +661,125 @@ std::vector<Partner> partnersOf(char32_t first)
     std::vector<int> workRanks;
     for (const PoetryWork& w : data.works())
         workRanks.push_back(workRank(w.name));
-    const std::vector<NameCandidate>& list = nameCandidates();
     std::vector<Partner> out;
-    for (const PoemPartner& p : data.partnersWithWork(first)) {
-        const NameCandidate* c = findCandidate(p.second);
-        out.push_back({p.second, c ? static_cast<std::int32_t>(c - list.data()) : -1,
-                       p.work < workRanks.size() ? workRanks[p.work] : 5});
-    }
+    for (const PoemPartner& p : data.partnersWithWork(first))
+        out.push_back({p.second, p.work < workRanks.size() ? workRanks[p.work] : 5});
     return out;
 }
 
-// The partners of every candidate, read from the data once per program.
-const std::vector<std::vector<Partner>>& candidatePartners()
+// Two characters that stand together in the classical texts, by their index in the
+// candidate list (kOutside: the generation character of a request, outside the list).
+struct SourcedPair {
+    std::uint16_t a = 0, b = 0;
+    std::uint8_t work = 5;
+    static constexpr std::uint16_t kOutside = 0xFFFF;
+};
+
+constexpr std::size_t strokeBucket(int a, int b)
 {
-    static const std::vector<std::vector<Partner>> partners = [] {
-        std::vector<std::vector<Partner>> all;
-        for (const NameCandidate& c : nameCandidates())
-            all.push_back(partnersOf(c.code));
-        return all;
+    return static_cast<std::size_t>(a * (kMaxStrokes + 1) + b);
+}
+
+// The sourced pairs bucketed by the stroke counts of the two characters.
+struct SourcedIndex {
+    std::vector<SourcedPair> pairs;
+    std::array<std::uint32_t, (kMaxStrokes + 1) * (kMaxStrokes + 1) + 1> start{};
+
+    std::span<const SourcedPair> bucket(int a, int b) const
+    {
+        const std::size_t k = strokeBucket(a, b);
+        return std::span(pairs).subspan(start[k], start[k + 1] - start[k]);
+    }
+
+    // Sorts the pairs by bucket, keeping their order inside one.
+    void build(std::vector<std::pair<std::size_t, SourcedPair>>& keyed)
+    {
+        std::stable_sort(keyed.begin(), keyed.end(), [](const auto& x, const auto& y) { return x.first < y.first; });
+        pairs.clear();
+        start.fill(0);
+        for (const auto& [k, p] : keyed) {
+            pairs.push_back(p);
+            ++start[k + 1];
+        }
+        for (std::size_t k = 1; k < start.size(); ++k)
+            start[k] += start[k - 1];
+    }
+};
+
+// Every pair of two candidates from the classical texts, read from the data once per program.
+const SourcedIndex& candidatePairs()
+{
+    static const SourcedIndex index = [] {
+        const std::vector<NameCandidate>& list = nameCandidates();
+        std::vector<std::pair<std::size_t, SourcedPair>> keyed;
+        for (std::size_t i = 0; i < list.size(); ++i) {
+            for (const Partner& p : partnersOf(list[i].code)) {
+                const NameCandidate* b = findCandidate(p.second);
+                if (!b)
+                    continue;
+                keyed.push_back({strokeBucket(list[i].strokes, b->strokes),
+                                 {static_cast<std::uint16_t>(i), static_cast<std::uint16_t>(b - list.data()),
+                                  static_cast<std::uint8_t>(p.work)}});
+            }
+        }
+        SourcedIndex built;
+        built.build(keyed);
+        return built;
     }();
-    return partners;
+    return index;
 }
 
 // The names of the sound-shape-meaning mode that have a source, best value first, and
-// among equal values the older work first.
+// among equal values the older work first. The value of a name is its score and a bonus
+// of at most kMaxBonus, so the names of value X or more come from the levels of score
+// X - kMaxBonus or more: the levels are read in only as far as the list goes.
 void Engine::sourcedNames(const std::vector<StrokePair>& pairs)
 {
-    std::array<int, (kMaxStrokes + 1) * (kMaxStrokes + 1)> pairIndex{};
-    pairIndex.fill(-1);
-    for (std::size_t k = 0; k < pairs.size(); ++k)
-        pairIndex[static_cast<size_t>(pairs[k].first * (kMaxStrokes + 1) + pairs[k].second)] = static_cast<int>(k);
-    // Pool indexes of the second place, looked up by candidate; a generation character
-    // outside the candidate list by its code.
+    constexpr int kMaxBonus = 5;
     const std::vector<NameCandidate>& list = nameCandidates();
-    std::vector<std::int32_t> secondByCandidate(list.size(), -1);
-    char32_t outsideCode = 0;
-    std::size_t outsideIndex = 0;
-    for (const auto& group : m_second) {
-        for (std::size_t j : group) {
-            if (const NameCandidate* c = m_pool[j].candidate)
-                secondByCandidate[static_cast<size_t>(c - list.data())] = static_cast<std::int32_t>(j);
-            else {
-                outsideCode = m_pool[j].code;
-                outsideIndex = j;
+    // Pool indexes of each place by candidate, and of a generation character outside the list.
+    std::vector<std::int32_t> firstByCandidate(list.size(), -1), secondByCandidate(list.size(), -1);
+    std::int32_t outsideFirst = -1, outsideSecond = -1;
+    const auto index = [&](const std::array<std::vector<std::size_t>, kMaxStrokes + 1>& place,
+                           std::vector<std::int32_t>& byCandidate, std::int32_t& outside) {
+        for (const auto& group : place)
+            for (std::size_t j : group) {
+                if (const NameCandidate* c = m_pool[j].candidate)
+                    byCandidate[static_cast<size_t>(c - list.data())] = static_cast<std::int32_t>(j);
+                else
+                    outside = static_cast<std::int32_t>(j);
             }
+    };
+    index(m_first, firstByCandidate, outsideFirst);
+    index(m_second, secondByCandidate, outsideSecond);
+
+    // A generation character outside the candidate list stands in one place alone, and
+    // its pairs are not among the candidates': they are read for this request.
+    SourcedIndex own;
+    if (outsideFirst >= 0 || outsideSecond >= 0) {
+        std::vector<std::pair<std::size_t, SourcedPair>> keyed;
+        const auto add = [&](std::uint16_t a, std::uint16_t b, int work) {
+            const PoolChar& pa = m_pool[static_cast<size_t>(a == SourcedPair::kOutside ? outsideFirst : firstByCandidate[a])];
+            const PoolChar& pb =
+                m_pool[static_cast<size_t>(b == SourcedPair::kOutside ? outsideSecond : secondByCandidate[b])];
+            keyed.push_back({strokeBucket(pa.strokes, pb.strokes), {a, b, static_cast<std::uint8_t>(work)}});
+        };
+        if (outsideFirst >= 0) {
+            for (const Partner& p : partnersOf(m_pool[static_cast<size_t>(outsideFirst)].code))
+                if (const NameCandidate* b = findCandidate(p.second);
+                    b && secondByCandidate[static_cast<size_t>(b - list.data())] >= 0)
+                    add(SourcedPair::kOutside, static_cast<std::uint16_t>(b - list.data()), p.work);
+        } else {
+            const char32_t g = m_pool[static_cast<size_t>(outsideSecond)].code;
+            for (std::size_t i = 0; i < list.size(); ++i)
+                if (firstByCandidate[i] >= 0)
+                    for (const Partner& p : partnersOf(list[i].code))
+                        if (p.second == g)
+                            add(static_cast<std::uint16_t>(i), SourcedPair::kOutside, p.work);
         }
+        own.build(keyed);
     }
+    const SourcedIndex& sourced = outsideFirst >= 0 || outsideSecond >= 0 ? own : candidatePairs();
 
     struct Sourced {
         float value;
@@ -723,49 +796,56 @@ void Engine::sourcedNames(const std::vector<StrokePair>& pairs)
     static thread_local std::vector<Sourced> buffer; // one buffer for every request of the thread
     std::vector<Sourced>& found = buffer;
     found.clear();
-    const std::vector<std::vector<Partner>>& cached = candidatePartners();
-    std::vector<Partner> outside;
-    for (const auto& group : m_first) {
-        for (std::size_t i : group) {
-            const PoolChar& a = m_pool[i];
-            if (!a.candidate)
-                outside = partnersOf(a.code);
-            for (const Partner& partner : a.candidate ? cached[static_cast<size_t>(a.candidate - list.data())] : outside) {
-                std::size_t j = 0;
-                if (partner.candidate >= 0 && secondByCandidate[static_cast<size_t>(partner.candidate)] >= 0)
-                    j = static_cast<std::size_t>(secondByCandidate[static_cast<size_t>(partner.candidate)]);
-                else if (outsideCode != 0 && partner.second == outsideCode)
-                    j = outsideIndex;
-                else
-                    continue;
-                const PoolChar& b = m_pool[j];
-                const int k = pairIndex[static_cast<size_t>(a.strokes * (kMaxStrokes + 1) + b.strokes)];
-                if (k < 0 || a.code == b.code)
-                    continue;
-                Sourced f;
-                Entry& e = f.entry;
-                e.a = static_cast<std::uint32_t>(i);
-                e.b = static_cast<std::uint32_t>(j);
-                e.pair = static_cast<std::uint32_t>(k);
-                e.order(0, 0, 0, a.rank, b.rank, a.strokes, b.strokes, a.position, b.position);
-                f.value = pairs[e.pair].score + static_cast<float>(bonus(a, &b));
-                f.work = partner.work;
-                found.push_back(f);
-            }
+    const auto load = [&](std::size_t k) {
+        const StrokePair& sp = pairs[k];
+        for (const SourcedPair& sp2 : sourced.bucket(sp.first, sp.second)) {
+            const std::int32_t i = sp2.a == SourcedPair::kOutside ? outsideFirst : firstByCandidate[sp2.a];
+            const std::int32_t j = sp2.b == SourcedPair::kOutside ? outsideSecond : secondByCandidate[sp2.b];
+            if (i < 0 || j < 0)
+                continue;
+            const PoolChar& a = m_pool[static_cast<size_t>(i)];
+            const PoolChar& b = m_pool[static_cast<size_t>(j)];
+            if (a.code == b.code)
+                continue;
+            Sourced f;
+            Entry& e = f.entry;
+            e.a = static_cast<std::uint32_t>(i);
+            e.b = static_cast<std::uint32_t>(j);
+            e.pair = static_cast<std::uint32_t>(k);
+            e.order(0, 0, 0, a.rank, b.rank, a.strokes, b.strokes, a.position, b.position);
+            f.value = sp.score + static_cast<float>(bonus(a, &b));
+            f.work = sp2.work;
+            found.push_back(f);
         }
+    };
+
+    std::size_t loaded = 0; // pairs read in
+    for (std::size_t level = 0; level < pairs.size() && !full();) {
+        const float threshold = pairs[level].score;
+        // (One more than the bonus, so that no rounding of the sum can leave a name out.)
+        while (loaded < pairs.size() && pairs[loaded].score >= threshold - static_cast<float>(kMaxBonus + 1))
+            load(loaded++);
+        // Every name of this value or more is read in: they come next, in order.
+        const auto ready = std::partition(found.begin(), found.end(),
+                                          [&](const Sourced& f) { return f.value >= threshold; });
+        const auto count = static_cast<std::size_t>(ready - found.begin());
+        // The rules of sound and shape are asked only of the names the list comes to.
+        visitInOrder(std::span(found.data(), count), std::max<std::size_t>(256, 4 * m_req.limit), before,
+                     [&](const Sourced& f) {
+                         if (full())
+                             return false;
+                         const PoolChar& a = m_pool[f.entry.a];
+                         const PoolChar& b = m_pool[f.entry.b];
+                         if (!capped(a, &b) && acceptable(a, &b)) {
+                             emit(a, &b, pairs[f.entry.pair]);
+                             m_taken.insert(takenKey(a.code, b.code));
+                         }
+                         return !full();
+                     });
+        found.erase(found.begin(), ready);
+        while (level < pairs.size() && pairs[level].score >= threshold)
+            ++level;
     }
-    // The rules of sound and shape are asked only of the names the list comes to.
-    visitInOrder(found, std::max<std::size_t>(256, 4 * m_req.limit), before, [&](const Sourced& f) {
-        if (full())
-            return false;
-        const PoolChar& a = m_pool[f.entry.a];
-        const PoolChar& b = m_pool[f.entry.b];
-        if (!capped(a, &b) && acceptable(a, &b)) {
-            emit(a, &b, pairs[f.entry.pair]);
-            m_taken.insert(takenKey(a.code, b.code));
-        }
-        return !full();
-    });
 }
 
 void Engine::run()
