@@ -177,27 +177,6 @@ struct StrokePair {
     RuleSet schools;
 };
 
-// Visits the items in the order of before until visit returns false, ordering them a slice
-// at a time (a partial selection, then a sort of the slice) only as far as the visit goes.
-template <typename T, typename Less, typename Visit>
-void visitInOrder(std::span<T> items, std::size_t slice, Less before, Visit visit)
-{
-    std::size_t sorted = 0;
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        if (i == sorted) {
-            const std::size_t n = std::min(slice, items.size() - sorted);
-            const auto from = items.begin() + static_cast<std::ptrdiff_t>(sorted);
-            const auto to = from + static_cast<std::ptrdiff_t>(n);
-            if (to != items.end())
-                std::nth_element(from, to - 1, items.end(), before);
-            std::sort(from, to, before);
-            sorted += n;
-        }
-        if (!visit(items[i]))
-            return;
-    }
-}
-
 std::uint64_t takenKey(char32_t a, char32_t b)
 {
     return std::uint64_t{a} << 32 | b;
@@ -630,8 +609,8 @@ void Engine::walkLevels(const std::vector<StrokePair>& pairs, bool skipSourced)
             const std::uint32_t second = m_groups[c.groupB][c.j];
             const PoolChar* b = second == Entry::kNoSecond ? nullptr : &m_pool[second];
             const bool skip = (b && a.code == b->code) ||
-                              (skipSourced && b && m_taken.count(takenKey(a.code, b->code)) != 0) ||
-                              capped(a, b) || !acceptable(a, b);
+                              (skipSourced && b && m_taken.count(takenKey(a.code, b->code)) != 0) || capped(a, b) ||
+                              !acceptable(a, b);
             if (!skip)
                 emit(a, b, pairs[c.pair]);
             // The rest of the row, unless its first character is used up.
@@ -759,7 +738,8 @@ void Engine::sourcedNames(const std::vector<StrokePair>& pairs)
     if (outsideFirst >= 0 || outsideSecond >= 0) {
         std::vector<std::pair<std::size_t, SourcedPair>> keyed;
         const auto add = [&](std::uint16_t a, std::uint16_t b, int work) {
-            const PoolChar& pa = m_pool[static_cast<size_t>(a == SourcedPair::kOutside ? outsideFirst : firstByCandidate[a])];
+            const PoolChar& pa =
+                m_pool[static_cast<size_t>(a == SourcedPair::kOutside ? outsideFirst : firstByCandidate[a])];
             const PoolChar& pb =
                 m_pool[static_cast<size_t>(b == SourcedPair::kOutside ? outsideSecond : secondByCandidate[b])];
             keyed.push_back({strokeBucket(pa.strokes, pb.strokes), {a, b, static_cast<std::uint8_t>(work)}});
@@ -805,7 +785,7 @@ void Engine::sourcedNames(const std::vector<StrokePair>& pairs)
                 continue;
             const PoolChar& a = m_pool[static_cast<size_t>(i)];
             const PoolChar& b = m_pool[static_cast<size_t>(j)];
-            if (a.code == b.code)
+            if (a.code == b.code || capped(a, &b))
                 continue;
             Sourced f;
             Entry& e = f.entry;
@@ -819,6 +799,10 @@ void Engine::sourcedNames(const std::vector<StrokePair>& pairs)
         }
     };
 
+    // A name whose character the variety cap has used up never comes: it is dropped.
+    const auto usedUp = [&](const Sourced& f) { return capped(m_pool[f.entry.a], &m_pool[f.entry.b]); };
+    static thread_local std::vector<Sourced> readyBuffer;
+    std::vector<Sourced>& ready = readyBuffer;
     std::size_t loaded = 0; // pairs read in
     for (std::size_t level = 0; level < pairs.size() && !full();) {
         const float threshold = pairs[level].score;
@@ -826,23 +810,31 @@ void Engine::sourcedNames(const std::vector<StrokePair>& pairs)
         while (loaded < pairs.size() && pairs[loaded].score >= threshold - static_cast<float>(kMaxBonus + 1))
             load(loaded++);
         // Every name of this value or more is read in: they come next, in order.
-        const auto ready = std::partition(found.begin(), found.end(),
-                                          [&](const Sourced& f) { return f.value >= threshold; });
-        const auto count = static_cast<std::size_t>(ready - found.begin());
-        // The rules of sound and shape are asked only of the names the list comes to.
-        visitInOrder(std::span(found.data(), count), std::max<std::size_t>(256, 4 * m_req.limit), before,
-                     [&](const Sourced& f) {
-                         if (full())
-                             return false;
-                         const PoolChar& a = m_pool[f.entry.a];
-                         const PoolChar& b = m_pool[f.entry.b];
-                         if (!capped(a, &b) && acceptable(a, &b)) {
-                             emit(a, &b, pairs[f.entry.pair]);
-                             m_taken.insert(takenKey(a.code, b.code));
-                         }
-                         return !full();
-                     });
-        found.erase(found.begin(), ready);
+        found.erase(std::remove_if(found.begin(), found.end(), usedUp), found.end());
+        const auto cut =
+            std::partition(found.begin(), found.end(), [&](const Sourced& f) { return f.value < threshold; });
+        ready.assign(cut, found.end());
+        found.erase(cut, found.end());
+        // A slice at a time in order; the rules of sound and shape are asked only of the
+        // names the list comes to.
+        while (!ready.empty() && !full()) {
+            const std::size_t slice =
+                std::min(ready.size(), std::max<std::size_t>(64, 2 * (m_req.limit - m_result.names.size())));
+            const auto to = ready.begin() + static_cast<std::ptrdiff_t>(slice);
+            if (to != ready.end())
+                std::nth_element(ready.begin(), to - 1, ready.end(), before);
+            std::sort(ready.begin(), to, before);
+            for (auto it = ready.begin(); it != to && !full(); ++it) {
+                const PoolChar& a = m_pool[it->entry.a];
+                const PoolChar& b = m_pool[it->entry.b];
+                if (!capped(a, &b) && acceptable(a, &b)) {
+                    emit(a, &b, pairs[it->entry.pair]);
+                    m_taken.insert(takenKey(a.code, b.code));
+                }
+            }
+            ready.erase(std::remove_if(to, ready.end(), usedUp), ready.end());
+            ready.erase(ready.begin(), to);
+        }
         while (level < pairs.size() && pairs[level].score >= threshold)
             ++level;
     }
