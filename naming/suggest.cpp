@@ -514,8 +514,10 @@ void Engine::emit(const PoolChar& a, const PoolChar* b, const StrokePair& pair)
         if (++m_secondUses[ib] == cap && !fixedSecond)
             useUp(m_secondSlot[ib]);
     }
-    Suggestion out;
-    out.given = a.ch + (b ? b->ch : std::string());
+    Suggestion& out = m_result.names.emplace_back();
+    out.given = a.ch;
+    if (b)
+        out.given += b->ch;
     for (const std::string& c : m_surname.chars)
         out.fullName += c;
     out.fullName += out.given;
@@ -538,7 +540,6 @@ void Engine::emit(const PoolChar& a, const PoolChar* b, const StrokePair& pair)
         out.passed.add(Rule::Source);
     if (out.fit > 0)
         out.passed.add(Rule::ElementNeed);
-    m_result.names.push_back(std::move(out));
 }
 
 // One name of a level waiting in the walk: the pair of stroke counts, a group of each

@@ -128,6 +128,28 @@ struct SuggestedChar {
     bool severalReadings = false;
 };
 
+// The characters of a given name, one or two, kept in place.
+class GivenChars {
+public:
+    // Adds a character; a third is not taken.
+    void push_back(SuggestedChar c)
+    {
+        if (m_count < m_chars.size())
+            m_chars[m_count++] = std::move(c);
+    }
+    std::size_t size() const { return m_count; }
+    bool empty() const { return m_count == 0; }
+    const SuggestedChar& operator[](std::size_t i) const { return m_chars[i]; }
+    const SuggestedChar& front() const { return m_chars[0]; }
+    const SuggestedChar& back() const { return m_chars[m_count - 1]; }
+    const SuggestedChar* begin() const { return m_chars.data(); }
+    const SuggestedChar* end() const { return m_chars.data() + m_count; }
+
+private:
+    std::array<SuggestedChar, 2> m_chars{};
+    std::size_t m_count = 0;
+};
+
 // One suggested name with what the name test says of it.
 struct Suggestion {
     std::string given;            // the given name
@@ -137,7 +159,7 @@ struct Suggestion {
     std::array<Element, 4> elements{Element::Unknown, Element::Unknown, Element::Unknown, Element::Unknown};
     Grids grids;
     int fit = 0; // given-name characters whose element the chart wants
-    std::vector<SuggestedChar> chars;
+    GivenChars chars;
     std::optional<PoemSource> source; // the line the two characters stand together in
     RuleSet passed;                   // every rule the name passes
 };

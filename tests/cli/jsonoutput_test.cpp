@@ -370,7 +370,8 @@ TEST(JsonOutput, Suggest)
         c.element = naming::Element::Metal;
         c.inTable = i % 2 == 0;
         c.severalReadings = i % 3 == 0;
-        s.chars = {c, c};
+        s.chars.push_back(c);
+        s.chars.push_back(c);
         if (i % 2 == 1)
             s.source = naming::PoemSource{texts[i], texts[0], texts.back(), "诗经"};
         s.passed.add(naming::Rule::Tones);
