@@ -240,13 +240,20 @@ std::optional<PoemSource> PoetryData::find(char32_t first, char32_t second) cons
     const std::optional<std::uint32_t> b = a ? charIndex(second) : std::nullopt;
     if (!b)
         return std::nullopt;
-    size_t lo = u32(pairStartAt_ + 4 * size_t{*a}), hi = u32(pairStartAt_ + 4 * (size_t{*a} + 1));
+    return findByIndex(*a, *b);
+}
+
+std::optional<PoemSource> PoetryData::findByIndex(std::uint32_t a, std::uint32_t b) const
+{
+    if (!valid() || a == b || a >= chars_ || b >= chars_)
+        return std::nullopt;
+    size_t lo = u32(pairStartAt_ + 4 * size_t{a}), hi = u32(pairStartAt_ + 4 * (size_t{a} + 1));
     while (lo < hi) {
         const size_t mid = lo + (hi - lo) / 2;
         const std::uint32_t m = secondOf(mid);
-        if (m == *b)
+        if (m == b)
             return source(lineOf(mid));
-        if (m < *b)
+        if (m < b)
             lo = mid + 1;
         else
             hi = mid;

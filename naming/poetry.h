@@ -73,6 +73,10 @@ public:
     // The blob the view reads; empty for an invalid view.
     std::string_view bytes() const { return blob_; }
     std::optional<PoemSource> find(char32_t first, char32_t second) const;
+    // The same for two characters given by their place in the data's character set.
+    std::optional<PoemSource> findByIndex(std::uint32_t first, std::uint32_t second) const;
+    // The place of c in the data's character set, or nothing when the data lacks it.
+    std::optional<std::uint32_t> indexOf(char32_t c) const { return valid() ? charIndex(c) : std::nullopt; }
     // Every character that follows first in a pair of the data, in the table's order.
     std::vector<char32_t> partners(char32_t first) const;
     // The same with the index (in works()) of the work each pair's line comes from.

@@ -234,13 +234,14 @@ private:
     std::uint8_t kindOf(const PoolChar& p) const;
     std::vector<StrokePair> strokePairs() const;
     RuleSet charRules(const PoolChar& a, const PoolChar* b) const;
-    bool acceptable(const PoolChar& a, const PoolChar* b) const;
+    bool acceptable(RuleSet charRules) const;
+    std::optional<PoemSource> sourceOf(const PoolChar& a, const PoolChar& b);
     int bonus(const PoolChar& a, const PoolChar* b) const;
     Entry::Key orderOf(const PoolChar& a, const PoolChar* b) const;
     Cell cell(std::uint32_t pair, std::uint32_t groupA, std::uint32_t groupB, std::uint32_t i, std::uint32_t j,
               bool rowHead) const;
     bool capped(const PoolChar& a, const PoolChar* b) const;
-    void emit(const PoolChar& a, const PoolChar* b, const StrokePair& pair);
+    void emit(const PoolChar& a, const PoolChar* b, const StrokePair& pair, RuleSet charRules);
     void walkLevels(const std::vector<StrokePair>& pairs, bool sourcedFirst);
     void sourcedNames(const std::vector<StrokePair>& pairs);
 
@@ -261,6 +262,9 @@ private:
     std::array<std::vector<std::uint32_t>, kMaxStrokes + 1> m_firstGroups, m_secondGroups;
     std::vector<std::uint32_t> m_noSecond;
     std::vector<int> m_firstUses, m_secondUses;
+    // Each pool character's place in the classical texts' character set, looked up when first needed.
+    static constexpr std::int64_t kNotLookedUp = -1, kNotInData = -2;
+    std::vector<std::int64_t> m_poetryIndex;
     // The characters the variety cap has used up, for each group: m_next[g][x] is x while
     // the character at x is still usable, else a later place (the next usable one found
     // by following the links; the group's size when none is left).
@@ -321,6 +325,7 @@ void Engine::buildPool()
     }
     m_firstUses.assign(m_pool.size(), 0);
     m_secondUses.assign(m_pool.size(), 0);
+    m_poetryIndex.assign(m_pool.size(), kNotLookedUp);
     groupPool();
 }
 
@@ -437,11 +442,27 @@ RuleSet Engine::charRules(const PoolChar& a, const PoolChar* b) const
     return rules;
 }
 
-// Whether the mode takes the name by the sound and shape of its characters.
-bool Engine::acceptable(const PoolChar& a, const PoolChar* b) const
+// Whether the mode takes a name whose characters pass these rules of sound and shape.
+bool Engine::acceptable(RuleSet charRules) const
 {
-    const RuleSet rules = charRules(a, b);
-    return rules.has(Rule::Euphony) && rules.hasAll(m_rules.chars);
+    return charRules.has(Rule::Euphony) && charRules.hasAll(m_rules.chars);
+}
+
+// The line of the classical texts a and b stand together in; each character is looked up
+// in the data once per request.
+std::optional<PoemSource> Engine::sourceOf(const PoolChar& a, const PoolChar& b)
+{
+    const PoetryData& data = poetryData();
+    const auto indexOf = [&](const PoolChar& p) {
+        std::int64_t& index = m_poetryIndex[static_cast<size_t>(&p - m_pool.data())];
+        if (index == kNotLookedUp)
+            index = data.indexOf(p.code).value_or(kNotInData);
+        return index;
+    };
+    const std::int64_t x = indexOf(a), y = indexOf(b);
+    if (x == kNotInData || y == kNotInData)
+        return std::nullopt;
+    return data.findByIndex(static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(y));
 }
 
 // 2 when the last two syllables alternate level and oblique, 1 when no given-name
@@ -501,7 +522,7 @@ SuggestedChar makeSuggestedChar(const PoolChar& p)
     return c;
 }
 
-void Engine::emit(const PoolChar& a, const PoolChar* b, const StrokePair& pair)
+void Engine::emit(const PoolChar& a, const PoolChar* b, const StrokePair& pair, RuleSet charRules)
 {
     const int cap = m_req.maxPerCharacter;
     const bool fixedFirst = !m_req.generation.empty() && m_req.generationPlace == 1;
@@ -533,9 +554,9 @@ void Engine::emit(const PoolChar& a, const PoolChar* b, const StrokePair& pair)
     if (b)
         out.chars.push_back(makeSuggestedChar(*b));
     if (b)
-        out.source = poemSource(a.code, b->code);
+        out.source = sourceOf(a, *b);
     out.passed = pair.schools;
-    out.passed |= charRules(a, b);
+    out.passed |= charRules;
     if (out.source)
         out.passed.add(Rule::Source);
     if (out.fit > 0)
@@ -610,10 +631,10 @@ void Engine::walkLevels(const std::vector<StrokePair>& pairs, bool skipSourced)
             const std::uint32_t second = m_groups[c.groupB][c.j];
             const PoolChar* b = second == Entry::kNoSecond ? nullptr : &m_pool[second];
             const bool skip = (b && a.code == b->code) ||
-                              (skipSourced && b && m_taken.count(takenKey(a.code, b->code)) != 0) || capped(a, b) ||
-                              !acceptable(a, b);
+                              (skipSourced && b && m_taken.count(takenKey(a.code, b->code)) != 0) || capped(a, b);
             if (!skip)
-                emit(a, b, pairs[c.pair]);
+                if (const RuleSet rules = charRules(a, b); acceptable(rules))
+                    emit(a, b, pairs[c.pair], rules);
             // The rest of the row, unless its first character is used up.
             if (usable(c.groupA, c.i) == c.i)
                 if (const std::uint32_t j = usable(c.groupB, c.j + 1); j < m_groups[c.groupB].size())
@@ -828,8 +849,10 @@ void Engine::sourcedNames(const std::vector<StrokePair>& pairs)
             for (auto it = ready.begin(); it != to && !full(); ++it) {
                 const PoolChar& a = m_pool[it->entry.a];
                 const PoolChar& b = m_pool[it->entry.b];
-                if (!capped(a, &b) && acceptable(a, &b)) {
-                    emit(a, &b, pairs[it->entry.pair]);
+                if (capped(a, &b))
+                    continue;
+                if (const RuleSet rules = charRules(a, &b); acceptable(rules)) {
+                    emit(a, &b, pairs[it->entry.pair], rules);
                     m_taken.insert(takenKey(a.code, b.code));
                 }
             }
