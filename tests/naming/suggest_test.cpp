@@ -3,11 +3,13 @@
 #include "naming/suggest.h"
 
 #include "naming/nametest.h"
+#include "naming/poetry.h"
 #include "naming/utf8.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <map>
 #include <set>
 #include <optional>
@@ -556,6 +558,105 @@ TEST(NamingModes, OrderOfEachMode)
         if (!s.source)
             sourced = false;
         EXPECT_TRUE(sourced || !s.source) << "a name with a source after one without: " << s.fullName;
+    }
+}
+
+TEST(NamingModes, SourcedNamesMatchAPlainSortOfEverySourcedPair)
+{
+    // The names with a source of the sound-shape-meaning mode: every pair of the pool that
+    // stands together in the classical texts, kept by the rules of sound and shape, valued
+    // by its score plus 2 for level and oblique tones, 1 for one reading each and 1 for
+    // each wanted element, sorted by value, then by work, then by the ranking key, thinned
+    // by the variety rule. The engine reads the pairs in by levels of score and orders a
+    // slice at a time; it must give the same head of the list.
+    static constexpr std::array<std::string_view, 5> kWorks{"诗经", "楚辞", "论语", "唐诗", "宋词"};
+    const PoetryData& data = poetryData();
+    for (const Case& c : {kCases[0], kCases[1], kCases[4]}) {
+        SCOPED_TRACE(c.label);
+        for (const std::size_t limit : {std::size_t{7}, std::size_t{400}}) {
+            SuggestRequest req = requestOf(c, limit, 2);
+            req.minScore = 0;
+            req.mode = NamingMode::SoundShapeMeaning;
+            const SuggestResult r = suggestNames(req);
+            const Pool pool(c);
+            const ElementNeeds needs = elementNeeds(c.birth);
+            const std::set<const NameCandidate*> inPool(pool.chars.begin(), pool.chars.end());
+            const std::vector<std::string> surname = chars(c.surname);
+            NameStrokes base;
+            base.S1 = lookupChar(surname[0]).strokes;
+            base.S2 = surname.size() == 2 ? lookupChar(surname[1]).strokes : 0;
+            base.singleSurname = surname.size() == 1;
+            std::vector<CharSound> sounds;
+            std::vector<CharShape> shapes;
+            for (const std::string& ch : surname) {
+                const char32_t code = decodeUtf8(ch)[0];
+                sounds.push_back(charSound(code));
+                shapes.push_back({charShape(code).radical, lookupChar(ch).strokes});
+            }
+            struct Row {
+                float value;
+                int work;
+                Key key;
+                const NameCandidate* a;
+                const NameCandidate* b;
+            };
+            std::vector<Row> rows;
+            for (const NameCandidate* a : pool.chars) {
+                for (const PoemPartner& partner : data.partnersWithWork(a->code)) {
+                    const NameCandidate* b = findCandidate(partner.second);
+                    if (!b || b == a || inPool.count(b) == 0)
+                        continue;
+                    std::vector<CharSound> s = sounds;
+                    s.push_back(a->sound);
+                    s.push_back(b->sound);
+                    std::vector<CharShape> h = shapes;
+                    h.push_back({a->shape.radical, a->strokes});
+                    h.push_back({b->shape.radical, b->strokes});
+                    RuleSet rules = soundRules(s, 2);
+                    rules |= shapeRules(h, 2);
+                    bool kept = true;
+                    for (Rule rule : {Rule::Euphony, Rule::Tones, Rule::NoEqualSounds, Rule::Radicals,
+                                      Rule::StrokeBalance, Rule::EasyToWrite})
+                        kept = kept && rules.has(rule);
+                    if (!kept)
+                        continue;
+                    NameStrokes n = base;
+                    n.G1 = a->strokes;
+                    n.G2 = b->strokes;
+                    n.singleGiven = false;
+                    PxmzResult judged;
+                    judgeName(n, c.sex, judged);
+                    const int fit = (needs.wanted(a->element) ? 1 : 0) + (needs.wanted(b->element) ? 1 : 0);
+                    const int bonus =
+                        (rules.has(Rule::LevelOblique) ? 2 : 0) + (rules.has(Rule::OneReading) ? 1 : 0) + fit;
+                    const std::string_view work =
+                        partner.work < data.works().size() ? data.works()[partner.work].name : std::string_view();
+                    rows.push_back({judged.zf2 + static_cast<float>(bonus),
+                                    static_cast<int>(std::find(kWorks.begin(), kWorks.end(), work) - kWorks.begin()),
+                                    pool.key(0, 0, {a->ch, b->ch}), a, b});
+                }
+            }
+            std::sort(rows.begin(), rows.end(), [](const Row& x, const Row& y) {
+                return std::tie(y.value, x.work, x.key) < std::tie(x.value, y.work, y.key);
+            });
+            std::vector<std::string> expected;
+            std::map<const NameCandidate*, int> first, second;
+            for (const Row& row : rows) {
+                if (expected.size() == limit)
+                    break;
+                if (first[row.a] >= 2 || second[row.b] >= 2)
+                    continue;
+                ++first[row.a];
+                ++second[row.b];
+                expected.push_back(row.a->ch + row.b->ch);
+            }
+            ASSERT_FALSE(expected.empty());
+            std::vector<std::string> got;
+            for (const Suggestion& s : r.names)
+                if (s.source)
+                    got.push_back(s.given);
+            EXPECT_EQ(got, expected);
+        }
     }
 }
 
