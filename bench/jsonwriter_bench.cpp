@@ -75,23 +75,13 @@ BENCHMARK(BM_ScoreJson);
 // reading, splitting or writing of lines.
 void BM_NameTestAndJson(benchmark::State& state)
 {
-    const auto form = [](const char* surname, const char* given, calendar::Sex sex, calendar::CalendarKind cal,
-                         calendar::DateFields date) {
-        naming::NameTestForm f;
-        f.surname = surname;
-        f.given = given;
-        f.sex = sex;
-        f.calendar = cal;
-        f.date = std::move(date);
-        return f;
-    };
     using calendar::CalendarKind;
     using calendar::Sex;
     const naming::NameTestForm forms[] = {
-        form("李", "明", Sex::Male, CalendarKind::Solar, {"1990", "5", "17", "18"}),
-        form("欧阳", "玉", Sex::Female, CalendarKind::Lunar, {"1990", "4", "23", "18"}),
-        form("王", "思远", Sex::Male, CalendarKind::Solar, {"2001", "12", "3", "0"}),
-        form("司马", "相如", Sex::Female, CalendarKind::Lunar, {"1955", "8", "15", "23"}),
+        {"李", "明", Sex::Male, CalendarKind::Solar, {"1990", "5", "17", "18"}},
+        {"欧阳", "玉", Sex::Female, CalendarKind::Lunar, {"1990", "4", "23", "18"}},
+        {"王", "思远", Sex::Male, CalendarKind::Solar, {"2001", "12", "3", "0"}},
+        {"司马", "相如", Sex::Female, CalendarKind::Lunar, {"1955", "8", "15", "23"}},
     };
     naming::NameTestOutcome outcome;
     std::string out;
