@@ -37,11 +37,19 @@ def ensure_window_manager():
         return
     if subprocess.run(["wmctrl", "-m"], capture_output=True).returncode == 0:
         return  # one is running already (an earlier one still leaving, say)
-    _wm = subprocess.Popen(["openbox", "--sm-disable"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    def start():
+        return subprocess.Popen(["openbox", "--sm-disable"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    _wm = start()
     deadline = time.monotonic() + 30
     while time.monotonic() < deadline:
         if subprocess.run(["wmctrl", "-m"], capture_output=True).returncode == 0:
             return
+        if _wm.poll() is not None:
+            # It gave up, most likely because an earlier one had not yet let go of the
+            # screen when it started: start it again once that one has gone.
+            time.sleep(0.2)
+            _wm = start()
         time.sleep(0.05)
     raise RuntimeError("the window manager did not start")
 
