@@ -261,13 +261,18 @@ std::optional<PoemSource> PoetryData::findByIndex(std::uint32_t a, std::uint32_t
     return std::nullopt;
 }
 
+std::pair<size_t, size_t> PoetryData::pairRun(char32_t first) const
+{
+    const std::optional<std::uint32_t> a = valid() ? charIndex(first) : std::nullopt;
+    if (!a)
+        return {0, 0};
+    return {u32(pairStartAt_ + 4 * size_t{*a}), u32(pairStartAt_ + 4 * (size_t{*a} + 1))};
+}
+
 std::vector<char32_t> PoetryData::partners(char32_t first) const
 {
     std::vector<char32_t> out;
-    const std::optional<std::uint32_t> a = valid() ? charIndex(first) : std::nullopt;
-    if (!a)
-        return out;
-    const size_t lo = u32(pairStartAt_ + 4 * size_t{*a}), hi = u32(pairStartAt_ + 4 * (size_t{*a} + 1));
+    const auto [lo, hi] = pairRun(first);
     out.reserve(hi - lo);
     for (size_t i = lo; i < hi; ++i)
         out.push_back(u32(charsAt_ + 4 * size_t{secondOf(i)}));
@@ -277,10 +282,7 @@ std::vector<char32_t> PoetryData::partners(char32_t first) const
 std::vector<PoemPartner> PoetryData::partnersWithWork(char32_t first) const
 {
     std::vector<PoemPartner> out;
-    const std::optional<std::uint32_t> a = valid() ? charIndex(first) : std::nullopt;
-    if (!a)
-        return out;
-    const size_t lo = u32(pairStartAt_ + 4 * size_t{*a}), hi = u32(pairStartAt_ + 4 * (size_t{*a} + 1));
+    const auto [lo, hi] = pairRun(first);
     out.reserve(hi - lo);
     for (size_t i = lo; i < hi; ++i) {
         const std::uint32_t line = lineOf(i);

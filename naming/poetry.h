@@ -8,6 +8,7 @@
 #include <cstring>
 #include <optional>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace xingming::naming {
@@ -109,6 +110,8 @@ private:
     std::string_view text(size_t refOffset) const; // the pool text a (u32 offset, u32 length) at refOffset names
     PoemSource source(std::uint32_t lineIndex) const;
     std::optional<std::uint32_t> charIndex(char32_t c) const;
+    // The pairs [first, second) whose first character is first; empty when the data lacks it.
+    std::pair<size_t, size_t> pairRun(char32_t first) const;
 
     std::string_view blob_;
     size_t chars_ = 0, pairs_ = 0, lines_ = 0, poems_ = 0, authors_ = 0, works_ = 0, maxDistance_ = 0, minLines_ = 0,
