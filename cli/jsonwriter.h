@@ -5,6 +5,9 @@
 // object that has always been printed with sorted keys is written with its keys in that order.
 #pragma once
 
+#include "naming/utf8.h"
+
+#include <cassert>
 #include <concepts>
 #include <cstddef>
 #include <cstdint>
@@ -78,6 +81,25 @@ public:
     }
 
     void value(std::string_view s);
+    // A text known to be plain (naming::isPlainText), such as a text of the constant tables:
+    // copied as it stands, without the look for bytes to escape.
+    void plainValue(std::string_view s)
+    {
+        assert(naming::isPlainText(s));
+        separate();
+        room(s.size() + 2);
+        *m_pos++ = '"';
+        if (!s.empty())
+            std::memcpy(m_pos, s.data(), s.size());
+        m_pos += s.size();
+        *m_pos++ = '"';
+        settleAtTop();
+    }
+    void plainMember(JsonKey name, std::string_view s)
+    {
+        key(name);
+        plainValue(s);
+    }
     void value(const char* s) { value(std::string_view(s)); }
     void value(const std::string& s) { value(std::string_view(s)); }
     template <std::integral T>

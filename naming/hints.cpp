@@ -1,13 +1,17 @@
 #include "naming/hints.h"
 
+#include "naming/utf8.h"
+
 #include <array>
 #include <cstdint>
 
 namespace xingming::naming {
 
-Hint anshi(calendar::Sex sex, int number)
+namespace {
+
+// The hint of a grid number for a man (male) or a woman.
+constexpr Hint hintOf(bool male, int number)
 {
-    const bool male = sex == calendar::Sex::Male;
     switch (number) {
     case 2:
     case 9:
@@ -57,7 +61,15 @@ Hint anshi(calendar::Sex sex, int number)
     }
 }
 
-namespace {
+consteval bool everyHintPlain()
+{
+    for (int number = 0; number <= 100; ++number)
+        for (bool male : {true, false})
+            if (!isPlainText(hintOf(male, number).text))
+                return false;
+    return true;
+}
+static_assert(everyHintPlain(), "the hints are plain text");
 
 // The commentaries of the score bands, the best first; each band from its lowest score on.
 constexpr std::array<std::string_view, 7> kCommentaries{
@@ -128,7 +140,21 @@ consteval CommentaryTable buildCommentaries()
 constexpr CommentaryTable kCommentaryTable = buildCommentaries();
 static_assert(kCommentaryTable.fits, "every commentary with its warnings fits its slot");
 
+consteval bool everyCommentaryPlain()
+{
+    for (std::size_t slot = 0; slot < kCommentaryTable.sizes.size(); ++slot)
+        if (!isPlainText({kCommentaryTable.bytes.data() + slot * kCommentaryCapacity, kCommentaryTable.sizes[slot]}))
+            return false;
+    return true;
+}
+static_assert(everyCommentaryPlain(), "every commentary with its warnings is plain text");
+
 } // namespace
+
+Hint anshi(calendar::Sex sex, int number)
+{
+    return hintOf(sex == calendar::Sex::Male, number);
+}
 
 std::string_view dianping(float zf)
 {

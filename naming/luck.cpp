@@ -3,7 +3,9 @@
 #include "naming/grids.h"
 #include "naming/luck_data.h"
 #include "naming/social_luck_data.h"
+#include "naming/utf8.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace xingming::naming {
@@ -101,6 +103,11 @@ constexpr Index<100> kSocialIndex = indexSocial();
 static_assert(kBasicIndex.complete && kSuccessIndex.complete,
               "the basic- and success-luck tables have one row for each pair of elements");
 static_assert(kSocialIndex.complete, "the social-luck table has one row for each pair of luck digits");
+static_assert(std::ranges::all_of(kBasicLuckTable, [](const ElementPairRow& row) { return isPlainText(row.text); }) &&
+                  std::ranges::all_of(kSuccessLuckTable,
+                                      [](const ElementPairRow& row) { return isPlainText(row.text); }) &&
+                  std::ranges::all_of(kSocialLuckTable, [](const SocialLuckRow& row) { return isPlainText(row.text); }),
+              "the luck judgements are plain text");
 
 Judgement judged(std::string_view text, Rating3 r, float good, float fair)
 {

@@ -29,7 +29,8 @@ struct GridColours {
     std::optional<std::uint32_t> t, r, d, z, w;
 };
 
-// Everything pxmz works out for one name.
+// Everything pxmz works out for one name. Its views are texts of the constant tables, each
+// of them plain text (isPlainText), as the tables check while compiling.
 struct PxmzResult {
     std::array<std::string, 4> chars;         // surname first/second, given first/second ("" when absent)
     std::array<std::int16_t, 4> strokes{};    // 0 for an absent character

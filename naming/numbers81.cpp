@@ -1,6 +1,7 @@
 #include "naming/numbers81.h"
 
 #include "naming/numbers81_data.h"
+#include "naming/utf8.h"
 
 #include <array>
 #include <cstdint>
@@ -81,6 +82,17 @@ consteval Texts buildTexts()
 }
 
 constexpr Texts kTexts = buildTexts();
+
+consteval bool everyTextPlain()
+{
+    for (std::size_t slot = 0; slot < 81 * kTextKinds; ++slot) {
+        const std::string_view text(kTexts.bytes.data() + kTexts.starts[slot], kTexts.starts[slot + 1] - kTexts.starts[slot]);
+        if (!isPlainText(text))
+            return false;
+    }
+    return true;
+}
+static_assert(everyTextPlain(), "the texts of the 81 numbers are plain text");
 
 std::string_view textAt(int number, std::size_t kind)
 {

@@ -1,7 +1,9 @@
 #include "naming/sancai.h"
 
 #include "naming/sancai_data.h"
+#include "naming/utf8.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -75,6 +77,8 @@ consteval Index buildIndex()
 
 constexpr Index kIndex = buildIndex();
 static_assert(kIndex.complete, "the three-talents table has one row for each of the 125 keys");
+static_assert(std::ranges::all_of(kSancaiTable, [](const SancaiRow& row) { return isPlainText(row.text); }),
+              "the three-talents judgements are plain text");
 
 Judgement judgementAt(std::size_t slot)
 {

@@ -113,7 +113,8 @@ TEST(JsonWriter, StringsAsNlohmannWritesThem)
     }
 }
 
-// Random bytes, weighted towards those that need a look, at random lengths and offsets.
+// Random bytes, weighted towards those that need a look, at random lengths and offsets;
+// those that make plain text also as plain values.
 TEST(JsonWriter, RandomBytesAsNlohmannWritesThem)
 {
     static constexpr unsigned char kBytes[] = {'a',  'Z',  ' ',  '"',  '\\', 0,    '\b', '\n', 0x1f,
@@ -136,6 +137,12 @@ TEST(JsonWriter, RandomBytesAsNlohmannWritesThem)
             }
         }
         ASSERT_EQ(escaped(s), dump(json(s))) << testing::PrintToString(s);
+        // A text that is plain is written as it stands, and reads the same.
+        if (xingming::naming::isPlainText(s)) {
+            std::string out;
+            xingming::cli::JsonWriter(out).plainValue(s);
+            ASSERT_EQ(out, dump(json(s))) << testing::PrintToString(s);
+        }
     }
 }
 
@@ -453,24 +460,27 @@ TEST(JsonOutput, Score)
         naming::PxmzResult& r = rep.result;
         r.chars = {s, "", "明" + s, s + "\""};
         r.strokes = {7, 0, 8, -1};
+        // The views are texts of the tables, plain text by the result's contract; the texts
+        // the result owns take every awkward text.
+        const std::string_view t = naming::isPlainText(s) ? std::string_view(s) : "（凶）";
         r.ziwuhang = {"火", "?", s, "水"};
         r.grids = {8, 15, 9, 2, 15};
-        r.tp = s;
+        r.tp = t;
         r.rp = "15 （福寿）";
-        r.dp = s;
+        r.dp = t;
         r.zp = "";
-        r.wp = s;
+        r.wp = t;
         r.colours = {33023, std::nullopt, 0, 0xffffff, std::nullopt};
-        r.scp = s;
-        r.jsp = s;
+        r.scp = t;
+        r.jsp = t;
         r.cgp = "（吉）";
-        r.rjp = s;
-        r.ranshi = s;
+        r.rjp = t;
+        r.ranshi = t;
         r.danshi = "败财运";
-        r.wanshi = s;
+        r.wanshi = t;
         r.zanshi = "";
         r.zf2 = s.size() % 2 ? 80.5f : 100;
-        const std::string lastdp = "你的名字" + s;
+        const std::string lastdp = "你的名字" + std::string(t);
         r.lastdp = lastdp;
         r.nongli = s;
         r.bazhi = s + s;

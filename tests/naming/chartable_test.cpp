@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
@@ -182,7 +183,7 @@ TEST(Utf8, WellFormedIsWhatDecodesAndEncodesBackTheSame)
 {
     // Every text of one to three bytes that start or continue characters of each length
     // (and the edges of the narrower second bytes), alone and around a character.
-    const unsigned char bytes[] = {0x00, 0x41, 0x7F, 0x80, 0x9F, 0xA0, 0xBF, 0xC0, 0xC2, 0xDF,
+    const unsigned char bytes[] = {0x00, 0x1F, 0x20, 0x22, 0x41, 0x5C, 0x7F, 0x80, 0x9F, 0xA0, 0xBF, 0xC0, 0xC2, 0xDF,
                                    0xE0, 0xE1, 0xEC, 0xED, 0xEE, 0xEF, 0xF0, 0xF4, 0xF5, 0xFF};
     std::vector<std::string> texts;
     for (unsigned char a : bytes) {
@@ -199,6 +200,11 @@ TEST(Utf8, WellFormedIsWhatDecodesAndEncodesBackTheSame)
             for (char32_t c : decodeUtf8(s))
                 again += encodeUtf8(c);
             ASSERT_EQ(isValidUtf8(s), again == s) << testing::PrintToString(s);
+            // Plain text: well formed, and nothing a quoted text would escape.
+            const bool quotable = std::none_of(s.begin(), s.end(), [](char c) {
+                return static_cast<unsigned char>(c) < 0x20 || c == '"' || c == '\\' || c == 0x7F;
+            });
+            ASSERT_EQ(isPlainText(s), again == s && quotable) << testing::PrintToString(s);
         }
     }
 }

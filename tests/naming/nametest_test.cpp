@@ -308,3 +308,19 @@ TEST(NameTest, ScoreStaysInRangeForEveryStrokeCombination)
     EXPECT_EQ(lowest, 53);
     EXPECT_EQ(highest, 100);
 }
+
+// The views of a result are texts of the constant tables: plain text, which the front ends
+// quote as it stands.
+TEST(NameTest, TheTextsOfEveryStrokeCombinationArePlain)
+{
+    PxmzResult r;
+    for (Sex sex : {Sex::Male, Sex::Female})
+        for (int s1 = 1; s1 <= 30; ++s1)
+            for (int g1 = 1; g1 <= 30; ++g1)
+                for (int g2 = 0; g2 <= 30; ++g2) {
+                    judgeName({s1, 0, g1, g2, true, g2 == 0}, sex, r);
+                    for (std::string_view text : {r.tp, r.rp, r.dp, r.zp, r.wp, r.scp, r.jsp, r.cgp, r.rjp, r.ranshi,
+                                                  r.danshi, r.wanshi, r.zanshi, r.lastdp})
+                        ASSERT_TRUE(isPlainText(text)) << s1 << ' ' << g1 << ' ' << g2 << ": " << text;
+                }
+}
