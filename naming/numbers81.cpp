@@ -86,7 +86,8 @@ constexpr Texts kTexts = buildTexts();
 consteval bool everyTextPlain()
 {
     for (std::size_t slot = 0; slot < 81 * kTextKinds; ++slot) {
-        const std::string_view text(kTexts.bytes.data() + kTexts.starts[slot], kTexts.starts[slot + 1] - kTexts.starts[slot]);
+        const std::string_view text(kTexts.bytes.data() + kTexts.starts[slot],
+                                    kTexts.starts[slot + 1] - kTexts.starts[slot]);
         if (!isPlainText(text))
             return false;
     }
