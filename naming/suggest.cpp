@@ -104,9 +104,22 @@ struct PoolChar {
     int rare = 0; // 1 for the rare tier
     CharSound sound;
     CharShape shape;
-    std::uint64_t rank = 0; // place among the pool's characters of its strokes and fit
-    std::uint8_t kind = 0;  // what the mode's order tells apart besides strokes (see Engine::kindOf)
+    std::uint64_t rank = 0;                   // place among the pool's characters of its strokes and fit
+    std::uint8_t kind = 0;                    // what the mode's order tells apart besides strokes (see Engine::kindOf)
+    std::optional<std::uint32_t> poetryIndex; // its place in the classical texts' character set
 };
+
+// Each candidate's place in the classical texts' character set, looked up once per program.
+const std::vector<std::optional<std::uint32_t>>& candidatePoetryIndexes()
+{
+    static const std::vector<std::optional<std::uint32_t>> indexes = [] {
+        std::vector<std::optional<std::uint32_t>> out;
+        for (const NameCandidate& c : nameCandidates())
+            out.push_back(poetryData().indexOf(c.code));
+        return out;
+    }();
+    return indexes;
+}
 
 // A character of the candidate list (from what the list has already looked up), or
 // any other character.
@@ -124,6 +137,8 @@ PoolChar poolChar(const NameCandidate* candidate, char32_t code, const ElementNe
     p.sound = candidate ? candidate->sound : charSound(code);
     p.shape = candidate ? candidate->shape : charShape(code);
     p.shape.strokes = p.strokes;
+    p.poetryIndex = candidate ? candidatePoetryIndexes()[static_cast<size_t>(candidate - nameCandidates().data())]
+                              : poetryData().indexOf(code);
     return p;
 }
 
@@ -235,12 +250,21 @@ private:
     std::vector<StrokePair> strokePairs() const;
     RuleSet charRules(const PoolChar& a, const PoolChar* b) const;
     bool acceptable(RuleSet charRules) const;
-    std::optional<PoemSource> sourceOf(const PoolChar& a, const PoolChar& b);
+    std::optional<PoemSource> sourceOf(const PoolChar& a, const PoolChar& b) const;
     int bonus(const PoolChar& a, const PoolChar* b) const;
     Entry::Key orderOf(const PoolChar& a, const PoolChar* b) const;
     Cell cell(std::uint32_t pair, std::uint32_t groupA, std::uint32_t groupB, std::uint32_t i, std::uint32_t j,
               bool rowHead) const;
-    bool capped(const PoolChar& a, const PoolChar* b) const;
+    bool capped(const PoolChar& a, const PoolChar* b) const { return cappedFirst(a) || (b && cappedSecond(*b)); }
+    // Whether the variety cap has used up p in the first place, or in the second.
+    bool cappedFirst(const PoolChar& p) const
+    {
+        return m_capFirst && m_firstUses[static_cast<size_t>(&p - m_pool.data())] >= m_req.maxPerCharacter;
+    }
+    bool cappedSecond(const PoolChar& p) const
+    {
+        return m_capSecond && m_secondUses[static_cast<size_t>(&p - m_pool.data())] >= m_req.maxPerCharacter;
+    }
     void emit(const PoolChar& a, const PoolChar* b, const StrokePair& pair, RuleSet charRules);
     void walkLevels(const std::vector<StrokePair>& pairs, bool sourcedFirst);
     void sourcedNames(const std::vector<StrokePair>& pairs);
@@ -262,9 +286,6 @@ private:
     std::array<std::vector<std::uint32_t>, kMaxStrokes + 1> m_firstGroups, m_secondGroups;
     std::vector<std::uint32_t> m_noSecond;
     std::vector<int> m_firstUses, m_secondUses;
-    // Each pool character's place in the classical texts' character set, looked up when first needed.
-    static constexpr std::int64_t kNotLookedUp = -1, kNotInData = -2;
-    std::vector<std::int64_t> m_poetryIndex;
     // The characters the variety cap has used up, for each group: m_next[g][x] is x while
     // the character at x is still usable, else a later place (the next usable one found
     // by following the links; the group's size when none is left).
@@ -277,6 +298,9 @@ private:
     std::uint32_t usable(std::uint32_t group, std::uint32_t from);
     void useUp(Slot slot) { m_next[slot.group][slot.place] = slot.place + 1; }
     std::unordered_set<std::uint64_t> m_taken; // names already listed (the sourced ones), by takenKey
+    // The cap holds in each place but for the generation character, which stands in every name.
+    const bool m_capFirst = m_req.maxPerCharacter > 0 && !(!m_req.generation.empty() && m_req.generationPlace == 1);
+    const bool m_capSecond = m_req.maxPerCharacter > 0 && !(!m_req.generation.empty() && m_req.generationPlace == 2);
 };
 
 void Engine::buildPool()
@@ -325,7 +349,6 @@ void Engine::buildPool()
     }
     m_firstUses.assign(m_pool.size(), 0);
     m_secondUses.assign(m_pool.size(), 0);
-    m_poetryIndex.assign(m_pool.size(), kNotLookedUp);
     groupPool();
 }
 
@@ -448,21 +471,12 @@ bool Engine::acceptable(RuleSet charRules) const
     return charRules.has(Rule::Euphony) && charRules.hasAll(m_rules.chars);
 }
 
-// The line of the classical texts a and b stand together in; each character is looked up
-// in the data once per request.
-std::optional<PoemSource> Engine::sourceOf(const PoolChar& a, const PoolChar& b)
+// The line of the classical texts a and b stand together in.
+std::optional<PoemSource> Engine::sourceOf(const PoolChar& a, const PoolChar& b) const
 {
-    const PoetryData& data = poetryData();
-    const auto indexOf = [&](const PoolChar& p) {
-        std::int64_t& index = m_poetryIndex[static_cast<size_t>(&p - m_pool.data())];
-        if (index == kNotLookedUp)
-            index = data.indexOf(p.code).value_or(kNotInData);
-        return index;
-    };
-    const std::int64_t x = indexOf(a), y = indexOf(b);
-    if (x == kNotInData || y == kNotInData)
+    if (!a.poetryIndex || !b.poetryIndex)
         return std::nullopt;
-    return data.findByIndex(static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(y));
+    return poetryData().findByIndex(*a.poetryIndex, *b.poetryIndex);
 }
 
 // 2 when the last two syllables alternate level and oblique, 1 when no given-name
@@ -495,18 +509,6 @@ Entry::Key Engine::orderOf(const PoolChar& a, const PoolChar* b) const
     e.order(0, primary, secondary, a.rank, b ? b->rank : 0, a.strokes, b ? b->strokes : 0, a.position,
             b ? b->position : 0);
     return e.key;
-}
-
-bool Engine::capped(const PoolChar& a, const PoolChar* b) const
-{
-    const int cap = m_req.maxPerCharacter;
-    if (cap <= 0)
-        return false;
-    const auto index = [&](const PoolChar& p) { return static_cast<size_t>(&p - m_pool.data()); };
-    // The generation character stands in every name: the cap is not for it.
-    const bool fixedFirst = !m_req.generation.empty() && m_req.generationPlace == 1;
-    const bool fixedSecond = !m_req.generation.empty() && m_req.generationPlace == 2;
-    return (!fixedFirst && m_firstUses[index(a)] >= cap) || (b && !fixedSecond && m_secondUses[index(*b)] >= cap);
 }
 
 SuggestedChar makeSuggestedChar(const PoolChar& p)
@@ -795,19 +797,34 @@ void Engine::sourcedNames(const std::vector<StrokePair>& pairs)
             return x.work < y.work;
         return x.entry.key < y.entry.key;
     };
-    static thread_local std::vector<Sourced> buffer; // one buffer for every request of the thread
-    std::vector<Sourced>& found = buffer;
-    found.clear();
+    // The names read in wait in buckets by their value in halves (a value of v in bucket
+    // ⌊2v⌋), the best bucket taken first. One set of buckets serves every request of the thread.
+    constexpr int kBuckets = 2 * (100 + kMaxBonus + 1);
+    static thread_local std::array<std::vector<Sourced>, kBuckets> buckets;
+    for (std::vector<Sourced>& b : buckets)
+        b.clear();
+    const auto bucketOf = [](float value) {
+        return std::clamp(static_cast<int>(std::floor(2 * value)), 0, kBuckets - 1);
+    };
+    int top = -1; // no bucket above holds a name
     const auto load = [&](std::size_t k) {
         const StrokePair& sp = pairs[k];
-        for (const SourcedPair& sp2 : sourced.bucket(sp.first, sp.second)) {
+        const std::span<const SourcedPair> bucket = sourced.bucket(sp.first, sp.second);
+        for (std::size_t n = 0; n < bucket.size(); ++n) {
+            const SourcedPair& sp2 = bucket[n];
             const std::int32_t i = sp2.a == SourcedPair::kOutside ? outsideFirst : firstByCandidate[sp2.a];
+            if (i < 0 || cappedFirst(m_pool[static_cast<size_t>(i)])) {
+                // The pairs of one first character stand together: the rest of them go too.
+                while (n + 1 < bucket.size() && bucket[n + 1].a == sp2.a)
+                    ++n;
+                continue;
+            }
             const std::int32_t j = sp2.b == SourcedPair::kOutside ? outsideSecond : secondByCandidate[sp2.b];
-            if (i < 0 || j < 0)
+            if (j < 0)
                 continue;
             const PoolChar& a = m_pool[static_cast<size_t>(i)];
             const PoolChar& b = m_pool[static_cast<size_t>(j)];
-            if (a.code == b.code || capped(a, &b))
+            if (a.code == b.code || cappedSecond(b))
                 continue;
             Sourced f;
             Entry& e = f.entry;
@@ -817,50 +834,43 @@ void Engine::sourcedNames(const std::vector<StrokePair>& pairs)
             e.order(0, 0, 0, a.rank, b.rank, a.strokes, b.strokes, a.position, b.position);
             f.value = sp.score + static_cast<float>(bonus(a, &b));
             f.work = sp2.work;
-            found.push_back(f);
+            const int to = bucketOf(f.value);
+            buckets[static_cast<size_t>(to)].push_back(f);
+            top = std::max(top, to);
         }
     };
 
-    // A name whose character the variety cap has used up never comes: it is dropped.
-    const auto usedUp = [&](const Sourced& f) { return capped(m_pool[f.entry.a], &m_pool[f.entry.b]); };
-    static thread_local std::vector<Sourced> readyBuffer;
-    std::vector<Sourced>& ready = readyBuffer;
     std::size_t loaded = 0; // pairs read in
-    for (std::size_t level = 0; level < pairs.size() && !full();) {
-        const float threshold = pairs[level].score;
-        // (One more than the bonus, so that no rounding of the sum can leave a name out.)
-        while (loaded < pairs.size() && pairs[loaded].score >= threshold - static_cast<float>(kMaxBonus + 1))
+    while (!full()) {
+        while (top >= 0 && buckets[static_cast<size_t>(top)].empty())
+            --top;
+        // A name not read in is worth less than the score of its pair and one more than the
+        // bonus (so that no rounding of the sum can leave it out): once the pairs of that
+        // much are read in, every name of the best bucket is there.
+        while (loaded < pairs.size() &&
+               (top < 0 || pairs[loaded].score >= static_cast<float>(top) / 2 - static_cast<float>(kMaxBonus + 1)))
             load(loaded++);
-        // Every name of this value or more is read in: they come next, in order.
-        found.erase(std::remove_if(found.begin(), found.end(), usedUp), found.end());
-        const auto cut =
-            std::partition(found.begin(), found.end(), [&](const Sourced& f) { return f.value < threshold; });
-        ready.assign(cut, found.end());
-        found.erase(cut, found.end());
-        // A slice at a time in order; the rules of sound and shape are asked only of the
-        // names the list comes to.
-        while (!ready.empty() && !full()) {
-            const std::size_t slice =
-                std::min(ready.size(), std::max<std::size_t>(64, 2 * (m_req.limit - m_result.names.size())));
-            const auto to = ready.begin() + static_cast<std::ptrdiff_t>(slice);
-            if (to != ready.end())
-                std::nth_element(ready.begin(), to - 1, ready.end(), before);
-            std::sort(ready.begin(), to, before);
-            for (auto it = ready.begin(); it != to && !full(); ++it) {
-                const PoolChar& a = m_pool[it->entry.a];
-                const PoolChar& b = m_pool[it->entry.b];
-                if (capped(a, &b))
-                    continue;
-                if (const RuleSet rules = charRules(a, &b); acceptable(rules)) {
-                    emit(a, &b, pairs[it->entry.pair], rules);
-                    m_taken.insert(takenKey(a.code, b.code));
-                }
+        while (top >= 0 && buckets[static_cast<size_t>(top)].empty())
+            --top;
+        if (top < 0)
+            break;
+        std::vector<Sourced>& best = buckets[static_cast<size_t>(top)];
+        std::sort(best.begin(), best.end(), before);
+        // A name whose character the variety cap has used up is passed over; the rules of
+        // sound and shape are asked only of the names the list comes to.
+        for (const Sourced& f : best) {
+            if (full())
+                break;
+            const PoolChar& a = m_pool[f.entry.a];
+            const PoolChar& b = m_pool[f.entry.b];
+            if (capped(a, &b))
+                continue;
+            if (const RuleSet rules = charRules(a, &b); acceptable(rules)) {
+                emit(a, &b, pairs[f.entry.pair], rules);
+                m_taken.insert(takenKey(a.code, b.code));
             }
-            ready.erase(std::remove_if(to, ready.end(), usedUp), ready.end());
-            ready.erase(ready.begin(), to);
         }
-        while (level < pairs.size() && pairs[level].score >= threshold)
-            ++level;
+        best.clear();
     }
 }
 
