@@ -143,9 +143,13 @@ bool PoetryData::check()
     }
     if (u32(poemStartAt_) != 0 || u32(poemStartAt_ + 4 * poems_) != lines_)
         return false;
+    poemOfBlock_.assign((lines_ + kBlockLines - 1) / kBlockLines, 0);
     for (size_t i = 0; i < poems_; ++i) {
-        if (u32(poemStartAt_ + 4 * (i + 1)) <= u32(poemStartAt_ + 4 * i))
+        const std::uint32_t begin = u32(poemStartAt_ + 4 * i), end = u32(poemStartAt_ + 4 * (i + 1));
+        if (end <= begin)
             return false;
+        for (size_t block = (begin + kBlockLines - 1) / kBlockLines; block * kBlockLines < end; ++block)
+            poemOfBlock_[block] = static_cast<std::uint32_t>(i);
     }
     for (size_t i = 0; i < poems_; ++i) {
         const size_t p = poemsAt_ + kPoemSize * i;
@@ -194,8 +198,11 @@ PoemSource PoetryData::source(std::uint32_t lineIndex) const
     PoemSource s;
     const std::uint32_t begin = u32(lineStartAt_ + 4 * size_t{lineIndex});
     s.line = blob_.substr(poolAt_ + begin, u32(lineStartAt_ + 4 * (size_t{lineIndex} + 1)) - begin);
-    // The poem: the last one whose run of lines starts at or before the line.
-    size_t lo = 0, hi = poems_;
+    // The poem: the last one whose run of lines starts at or before the line, at or after
+    // the poem of the first line of the line's block and not after that of the next block.
+    const size_t block = lineIndex / kBlockLines;
+    size_t lo = poemOfBlock_[block];
+    size_t hi = block + 1 < poemOfBlock_.size() ? poemOfBlock_[block + 1] + size_t{1} : poems_;
     while (hi - lo > 1) {
         const size_t mid = lo + (hi - lo) / 2;
         if (u32(poemStartAt_ + 4 * mid) <= lineIndex)
@@ -206,14 +213,19 @@ PoemSource PoetryData::source(std::uint32_t lineIndex) const
     const size_t poem = poemsAt_ + kPoemSize * lo;
     s.title = blob_.substr(poolAt_ + u32(poem), u16(poem + 4));
     s.author = text(authorsAt_ + kAuthorSize * u16(poem + 6));
-    for (size_t i = 0; i < works_; ++i) {
-        const size_t w = worksAt_ + kWorkSize * i;
-        if (lineIndex - u32(w + 8) < u32(w + 12)) {
-            s.work = text(w);
-            break;
-        }
-    }
+    if (const std::uint32_t work = workOfLine(lineIndex); work < works_)
+        s.work = text(worksAt_ + kWorkSize * work);
     return s;
+}
+
+std::uint32_t PoetryData::workOfLine(std::uint32_t lineIndex) const
+{
+    for (size_t w = 0; w < works_; ++w) {
+        const size_t at = worksAt_ + kWorkSize * w;
+        if (lineIndex - u32(at + 8) < u32(at + 12))
+            return static_cast<std::uint32_t>(w);
+    }
+    return static_cast<std::uint32_t>(works_);
 }
 
 std::optional<std::uint32_t> PoetryData::charIndex(char32_t c) const
@@ -282,20 +294,21 @@ std::vector<char32_t> PoetryData::partners(char32_t first) const
 std::vector<PoemPartner> PoetryData::partnersWithWork(char32_t first) const
 {
     std::vector<PoemPartner> out;
-    const auto [lo, hi] = pairRun(first);
+    if (const std::optional<std::uint32_t> a = indexOf(first))
+        for (const PoemPartnerIndex& p : partnersByIndex(*a))
+            out.push_back({charAt(p.second), p.work});
+    return out;
+}
+
+std::vector<PoemPartnerIndex> PoetryData::partnersByIndex(std::uint32_t first) const
+{
+    std::vector<PoemPartnerIndex> out;
+    if (!valid() || first >= chars_)
+        return out;
+    const size_t lo = u32(pairStartAt_ + 4 * size_t{first}), hi = u32(pairStartAt_ + 4 * (size_t{first} + 1));
     out.reserve(hi - lo);
-    for (size_t i = lo; i < hi; ++i) {
-        const std::uint32_t line = lineOf(i);
-        std::uint32_t work = static_cast<std::uint32_t>(works_);
-        for (size_t w = 0; w < works_; ++w) {
-            const size_t at = worksAt_ + kWorkSize * w;
-            if (line - u32(at + 8) < u32(at + 12)) {
-                work = static_cast<std::uint32_t>(w);
-                break;
-            }
-        }
-        out.push_back({u32(charsAt_ + 4 * size_t{secondOf(i)}), work});
-    }
+    for (size_t i = lo; i < hi; ++i)
+        out.push_back({secondOf(i), workOfLine(lineOf(i))});
     return out;
 }
 

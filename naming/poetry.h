@@ -42,6 +42,12 @@ struct PoemPartner {
     std::uint32_t work = 0;
 };
 
+// The same seen by place: the second character's place in the data's character set.
+struct PoemPartnerIndex {
+    std::uint32_t second = 0;
+    std::uint32_t work = 0;
+};
+
 // A work of the data and how many lines and pairs of characters it gave.
 struct PoetryWork {
     std::string_view name;
@@ -82,6 +88,11 @@ public:
     std::vector<char32_t> partners(char32_t first) const;
     // The same with the index (in works()) of the work each pair's line comes from.
     std::vector<PoemPartner> partnersWithWork(char32_t first) const;
+    // The same for the character at place first of the character set, each second character
+    // by its place: no character is looked up.
+    std::vector<PoemPartnerIndex> partnersByIndex(std::uint32_t first) const;
+    // The character at a place of the character set; 0 past its end.
+    char32_t charAt(std::uint32_t index) const { return index < chars_ ? u32(charsAt_ + 4 * size_t{index}) : 0; }
     // True when c is in the character set the data was made for.
     bool covers(char32_t c) const { return charIndex(c).has_value(); }
 
@@ -109,11 +120,16 @@ private:
     std::uint32_t lineOf(size_t pair) const;       // the line of a pair
     std::string_view text(size_t refOffset) const; // the pool text a (u32 offset, u32 length) at refOffset names
     PoemSource source(std::uint32_t lineIndex) const;
+    std::uint32_t workOfLine(std::uint32_t lineIndex) const; // index in works(); works_ for none
     std::optional<std::uint32_t> charIndex(char32_t c) const;
     // The pairs [first, second) whose first character is first; empty when the data lacks it.
     std::pair<size_t, size_t> pairRun(char32_t first) const;
 
     std::string_view blob_;
+    // The poem of the first line of every block of kBlockLines lines: where the search for
+    // a line's poem starts.
+    static constexpr size_t kBlockLines = 64;
+    std::vector<std::uint32_t> poemOfBlock_;
     size_t chars_ = 0, pairs_ = 0, lines_ = 0, poems_ = 0, authors_ = 0, works_ = 0, maxDistance_ = 0, minLines_ = 0,
            lineBits_ = 0;
     // Byte offsets of the sections in the blob.

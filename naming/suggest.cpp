@@ -658,15 +658,21 @@ struct Partner {
     int work = 5; // the older and better-known the work, the lower: 诗经 楚辞 论语 唐诗 宋词
 };
 
+// The rank of each work of the data, by its index in works().
+std::vector<int> workRanks()
+{
+    std::vector<int> ranks;
+    for (const PoetryWork& w : poetryData().works())
+        ranks.push_back(workRank(w.name));
+    return ranks;
+}
+
 std::vector<Partner> partnersOf(char32_t first)
 {
-    const PoetryData& data = poetryData();
-    std::vector<int> workRanks;
-    for (const PoetryWork& w : data.works())
-        workRanks.push_back(workRank(w.name));
+    const std::vector<int> ranks = workRanks();
     std::vector<Partner> out;
-    for (const PoemPartner& p : data.partnersWithWork(first))
-        out.push_back({p.second, p.work < workRanks.size() ? workRanks[p.work] : 5});
+    for (const PoemPartner& p : poetryData().partnersWithWork(first))
+        out.push_back({p.second, p.work < ranks.size() ? ranks[p.work] : 5});
     return out;
 }
 
@@ -694,18 +700,17 @@ struct SourcedIndex {
         return std::span(pairs).subspan(start[k], start[k + 1] - start[k]);
     }
 
-    // Sorts the pairs by bucket, keeping their order inside one.
-    void build(std::vector<std::pair<std::size_t, SourcedPair>>& keyed)
+    // Puts the pairs each(put) gives, put(bucket, pair), in their buckets, keeping their
+    // order inside one. each is called twice: to count the pairs and to place them.
+    template <typename Each> void build(Each each)
     {
-        std::stable_sort(keyed.begin(), keyed.end(), [](const auto& x, const auto& y) { return x.first < y.first; });
-        pairs.clear();
         start.fill(0);
-        for (const auto& [k, p] : keyed) {
-            pairs.push_back(p);
-            ++start[k + 1];
-        }
+        each([&](std::size_t k, SourcedPair) { ++start[k + 1]; });
         for (std::size_t k = 1; k < start.size(); ++k)
             start[k] += start[k - 1];
+        pairs.resize(start.back());
+        std::vector<std::uint32_t> next(start.begin(), start.end() - 1);
+        each([&](std::size_t k, SourcedPair p) { pairs[next[k]++] = p; });
     }
 };
 
@@ -714,19 +719,29 @@ const SourcedIndex& candidatePairs()
 {
     static const SourcedIndex index = [] {
         const std::vector<NameCandidate>& list = nameCandidates();
-        std::vector<std::pair<std::size_t, SourcedPair>> keyed;
-        for (std::size_t i = 0; i < list.size(); ++i) {
-            for (const Partner& p : partnersOf(list[i].code)) {
-                const NameCandidate* b = findCandidate(p.second);
-                if (!b)
-                    continue;
-                keyed.push_back({strokeBucket(list[i].strokes, b->strokes),
-                                 {static_cast<std::uint16_t>(i), static_cast<std::uint16_t>(b - list.data()),
-                                  static_cast<std::uint8_t>(p.work)}});
-            }
-        }
+        const PoetryData& data = poetryData();
+        // The candidate of each character of the data, by its place there.
+        std::vector<std::int32_t> candidateAt(data.characterCount(), -1);
+        for (std::uint32_t x = 0; x < candidateAt.size(); ++x)
+            if (const NameCandidate* c = findCandidate(data.charAt(x)))
+                candidateAt[x] = static_cast<std::int32_t>(c - list.data());
+        const std::vector<int> ranks = workRanks();
+        const std::vector<std::optional<std::uint32_t>>& places = candidatePoetryIndexes();
         SourcedIndex built;
-        built.build(keyed);
+        built.build([&](auto put) {
+            for (std::size_t i = 0; i < list.size(); ++i) {
+                if (!places[i])
+                    continue;
+                for (const PoemPartnerIndex& p : data.partnersByIndex(*places[i])) {
+                    const std::int32_t b = candidateAt[p.second];
+                    if (b < 0)
+                        continue;
+                    put(strokeBucket(list[i].strokes, list[static_cast<size_t>(b)].strokes),
+                        SourcedPair{static_cast<std::uint16_t>(i), static_cast<std::uint16_t>(b),
+                                    static_cast<std::uint8_t>(p.work < ranks.size() ? ranks[p.work] : 5)});
+                }
+            }
+        });
         return built;
     }();
     return index;
@@ -781,7 +796,10 @@ void Engine::sourcedNames(const std::vector<StrokePair>& pairs)
                         if (p.second == g)
                             add(static_cast<std::uint16_t>(i), SourcedPair::kOutside, p.work);
         }
-        own.build(keyed);
+        own.build([&](auto put) {
+            for (const auto& [k, p] : keyed)
+                put(k, p);
+        });
     }
     const SourcedIndex& sourced = outsideFirst >= 0 || outsideSecond >= 0 ? own : candidatePairs();
 
@@ -854,10 +872,14 @@ void Engine::sourcedNames(const std::vector<StrokePair>& pairs)
             --top;
         if (top < 0)
             break;
+        // A name whose character the variety cap has used up is passed over, before the
+        // bucket is put in order and as the list goes; the rules of sound and shape are
+        // asked only of the names the list comes to.
         std::vector<Sourced>& best = buckets[static_cast<size_t>(top)];
+        best.erase(std::remove_if(best.begin(), best.end(),
+                                  [&](const Sourced& f) { return capped(m_pool[f.entry.a], &m_pool[f.entry.b]); }),
+                   best.end());
         std::sort(best.begin(), best.end(), before);
-        // A name whose character the variety cap has used up is passed over; the rules of
-        // sound and shape are asked only of the names the list comes to.
         for (const Sourced& f : best) {
             if (full())
                 break;

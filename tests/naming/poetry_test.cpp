@@ -276,8 +276,9 @@ TEST(Poetry, EveryRecordHoldsItsPairInItsLine)
 
 TEST(Poetry, PartnersListThePairsOfTheirFirstCharacter)
 {
-    // partners and partnersWithWork give each first character's run of the table: the second
-    // characters in order, each with the index in works() of its line's work.
+    // partners and partnersWithWork (through partnersByIndex) give each first character's run
+    // of the table: the second characters in order, each with the index in works() of its
+    // line's work.
     const PoetryData& data = poetryData();
     const std::vector<PoetryWork> works = data.works();
     std::map<char32_t, std::vector<std::pair<char32_t, std::uint32_t>>> expected;
@@ -300,6 +301,11 @@ TEST(Poetry, PartnersListThePairsOfTheirFirstCharacter)
             ++mismatched;
     }
     EXPECT_EQ(mismatched, 0u);
+    // Places and characters of the character set answer each other.
+    for (std::uint32_t x = 0; x < data.characterCount(); ++x)
+        ASSERT_EQ(data.indexOf(data.charAt(x)), x);
+    EXPECT_EQ(data.charAt(static_cast<std::uint32_t>(data.characterCount())), 0u);
+    EXPECT_TRUE(data.partnersByIndex(static_cast<std::uint32_t>(data.characterCount())).empty());
     EXPECT_TRUE(data.partnersWithWork(U'死').empty());
     EXPECT_TRUE(PoetryData().partnersWithWork(U'思').empty());
 }
