@@ -123,7 +123,7 @@ void addSuggestCommands(CLI::App& app, CommandContext& ctx)
             writeSuggestJson(out,
                              {form.surname, checked.sex, req.length, checked.birth, wanted, naming::modeName(req.mode),
                               req.generation, req.generationPlace, req.avoid},
-                             res);
+                             res, [](std::string_view piece) { writeOut(piece); });
             printLine(out);
             return;
         }

@@ -201,11 +201,13 @@ void writeBiorhythmJson(std::string& out, const fun::BiorhythmReading& reading)
     w.endObject();
 }
 
-void writeSuggestJson(std::string& out, const SuggestJson& request, const naming::SuggestResult& result)
+void writeSuggestJson(std::string& out, const SuggestJson& request, const naming::SuggestResult& result,
+                      const std::function<void(std::string_view)>& sink)
 {
-    // A suggestion takes some 750 bytes: the buffer is made once, not grown and copied
-    // again and again through a long list.
-    out.reserve(out.size() + 1024 + 800 * result.names.size());
+    // A suggestion takes some 850 bytes, a long source line more: the buffer is made once,
+    // not grown and copied again and again through a long list. With a sink it holds a piece.
+    constexpr std::size_t kPiece = 1 << 16;
+    out.reserve(out.size() + 1024 + (sink ? kPiece : 1536 * result.names.size()));
     JsonWriter w(out);
     w.beginObject();
     w.member("avoid", request.avoid);
@@ -265,6 +267,8 @@ void writeSuggestJson(std::string& out, const SuggestJson& request, const naming
         }
         w.arrayMember("strokes", s.strokes);
         w.endObject();
+        if (sink && w.size() >= kPiece - 4096)
+            w.drain(sink);
     }
     w.endArray();
     w.member("surname", request.surname);

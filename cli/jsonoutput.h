@@ -13,6 +13,7 @@
 #include "naming/suggest.h"
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -60,6 +61,9 @@ struct SuggestJson {
     int generationPlace = 1;
     std::string_view avoid;
 };
-void writeSuggestJson(std::string& out, const SuggestJson& request, const naming::SuggestResult& result);
+// With a sink the text goes to it in pieces as it is written, each of some 64 KB, and out
+// keeps the rest: a long list is written out through one small buffer.
+void writeSuggestJson(std::string& out, const SuggestJson& request, const naming::SuggestResult& result,
+                      const std::function<void(std::string_view)>& sink = {});
 
 } // namespace xingming::cli

@@ -147,6 +147,17 @@ public:
         endArray();
     }
 
+    // The bytes written so far.
+    std::size_t size() const { return m_pos ? static_cast<std::size_t>(m_pos - m_out.data()) : m_out.size(); }
+    // Hands what was written so far to sink and empties the output, whatever is open: for a
+    // long text written out as it goes.
+    template <typename Sink> void drain(Sink&& sink)
+    {
+        settle();
+        sink(std::string_view(m_out));
+        m_out.clear();
+    }
+
 private:
     // At least n bytes of room after m_pos.
     void room(std::size_t n)

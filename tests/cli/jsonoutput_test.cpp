@@ -450,6 +450,24 @@ TEST(JsonOutput, Suggest)
         };
         EXPECT_EQ(out, dump(want));
     }
+
+    // Written out as it goes: the pieces and what is left make the same text, and a long
+    // list goes in several pieces of bounded size.
+    while (res.names.size() < 2000)
+        res.names.push_back(res.names[res.names.size() % texts.size()]);
+    const cli::SuggestJson req{"王", "男", 2, {"1990", "5", "17", "18"}, "木", "音形义模式", "", 1, ""};
+    std::string whole;
+    cli::writeSuggestJson(whole, req, res);
+    std::string pieces, rest;
+    size_t count = 0, largest = 0;
+    cli::writeSuggestJson(rest, req, res, [&](std::string_view piece) {
+        pieces += piece;
+        ++count;
+        largest = std::max(largest, piece.size());
+    });
+    EXPECT_EQ(pieces + rest, whole);
+    EXPECT_GT(count, 5u);
+    EXPECT_LE(largest, size_t{1} << 17);
 }
 
 TEST(JsonOutput, Score)
