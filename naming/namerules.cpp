@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 
 namespace xingming::naming {
 
@@ -21,17 +22,18 @@ namespace {
 const std::vector<std::string>& syllables()
 {
     static const std::vector<std::string> list = [] {
-        std::vector<std::string> out;
+        // Some hundreds of syllables among thousands of readings: each is kept once, then sorted.
+        std::unordered_set<std::string> seen;
         for (std::size_t i = 0; i < hanzidata::kReadingListCount; ++i) {
             std::string_view all = hanzidata::kReadingLists[i];
             while (!all.empty()) {
                 const std::size_t blank = all.find(' ');
-                out.push_back(splitTone(all.substr(0, blank)).letters);
+                seen.insert(splitTone(all.substr(0, blank)).letters);
                 all = blank == std::string_view::npos ? std::string_view() : all.substr(blank + 1);
             }
         }
+        std::vector<std::string> out(seen.begin(), seen.end());
         std::sort(out.begin(), out.end());
-        out.erase(std::unique(out.begin(), out.end()), out.end());
         return out;
     }();
     return list;
