@@ -599,6 +599,20 @@ void Engine::walkLevels(const std::vector<StrokePair>& pairs, bool skipSourced)
         heap.push_back(c);
         std::push_heap(heap.begin(), heap.end(), later);
     };
+    // The first name taken and c put in its place: one pass down the heap.
+    const auto replaceFirst = [&](const Cell& c) {
+        const std::size_t n = heap.size();
+        std::size_t at = 0;
+        for (std::size_t child = 1; child < n; child = 2 * at + 1) {
+            if (child + 1 < n && later(heap[child], heap[child + 1]))
+                ++child;
+            if (!later(c, heap[child]))
+                break;
+            heap[at] = heap[child];
+            at = child;
+        }
+        heap[at] = c;
+    };
     std::size_t begin = 0;
     while (begin < pairs.size() && !full()) {
         std::size_t end = begin;
@@ -620,9 +634,7 @@ void Engine::walkLevels(const std::vector<StrokePair>& pairs, bool skipSourced)
         }
         std::make_heap(heap.begin(), heap.end(), later);
         while (!heap.empty() && !full()) {
-            std::pop_heap(heap.begin(), heap.end(), later);
-            const Cell c = heap.back();
-            heap.pop_back();
+            const Cell c = heap.front(); // stays in the heap until its place is filled below
             if (c.rowHead) {
                 const std::uint32_t i = usable(c.groupA, c.i + 1);
                 const std::uint32_t j = usable(c.groupB, 0);
@@ -638,9 +650,13 @@ void Engine::walkLevels(const std::vector<StrokePair>& pairs, bool skipSourced)
                 if (const RuleSet rules = charRules(a, b); acceptable(rules))
                     emit(a, b, pairs[c.pair], rules);
             // The rest of the row, unless its first character is used up.
-            if (usable(c.groupA, c.i) == c.i)
-                if (const std::uint32_t j = usable(c.groupB, c.j + 1); j < m_groups[c.groupB].size())
-                    push(cell(c.pair, c.groupA, c.groupB, c.i, j, false));
+            std::uint32_t j = 0;
+            if (usable(c.groupA, c.i) == c.i && (j = usable(c.groupB, c.j + 1)) < m_groups[c.groupB].size()) {
+                replaceFirst(cell(c.pair, c.groupA, c.groupB, c.i, j, false));
+            } else {
+                std::pop_heap(heap.begin(), heap.end(), later);
+                heap.pop_back();
+            }
         }
         begin = end;
     }
