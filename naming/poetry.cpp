@@ -146,7 +146,7 @@ bool PoetryData::check()
     poemOfBlock_.assign((lines_ + kBlockLines - 1) / kBlockLines, 0);
     for (size_t i = 0; i < poems_; ++i) {
         const std::uint32_t begin = u32(poemStartAt_ + 4 * i), end = u32(poemStartAt_ + 4 * (i + 1));
-        if (end <= begin)
+        if (end <= begin || end > lines_)
             return false;
         for (size_t block = (begin + kBlockLines - 1) / kBlockLines; block * kBlockLines < end; ++block)
             poemOfBlock_[block] = static_cast<std::uint32_t>(i);

@@ -438,6 +438,8 @@ const Damage kDamage[] = {
      [](std::string& b, const Layout& l) { put32(b, l.poemStart + 4 * l.M, l.L - 1); }},
     {"poem without a line",
      [](std::string& b, const Layout& l) { put32(b, l.poemStart + 4, get32(b, l.poemStart + 8)); }},
+    {"poem past the last line, the next one back",
+     [](std::string& b, const Layout& l) { put32(b, l.poemStart + 4, l.L + 1000); }},
     {"title past the pool", [](std::string& b, const Layout& l) { put32(b, l.poems, l.S); }},
     {"unknown author", [](std::string& b, const Layout& l) { put16(b, l.poems + 6, static_cast<std::uint16_t>(l.A)); }},
     {"author past the pool", [](std::string& b, const Layout& l) { put32(b, l.authors + 4, l.S + 1); }},
