@@ -527,14 +527,12 @@ SuggestedChar makeSuggestedChar(const PoolChar& p)
 void Engine::emit(const PoolChar& a, const PoolChar* b, const StrokePair& pair, RuleSet charRules)
 {
     const int cap = m_req.maxPerCharacter;
-    const bool fixedFirst = !m_req.generation.empty() && m_req.generationPlace == 1;
-    const bool fixedSecond = !m_req.generation.empty() && m_req.generationPlace == 2;
     const auto ia = static_cast<size_t>(&a - m_pool.data());
-    if (++m_firstUses[ia] == cap && !fixedFirst)
+    if (++m_firstUses[ia] == cap && m_capFirst)
         useUp(m_firstSlot[ia]);
     if (b) {
         const auto ib = static_cast<size_t>(b - m_pool.data());
-        if (++m_secondUses[ib] == cap && !fixedSecond)
+        if (++m_secondUses[ib] == cap && m_capSecond)
             useUp(m_secondSlot[ib]);
     }
     Suggestion& out = m_result.names.emplace_back();
@@ -668,12 +666,6 @@ int workRank(std::string_view work)
     return static_cast<int>(std::find(kWorks.begin(), kWorks.end(), work) - kWorks.begin());
 }
 
-// A character a name may pair with in the classical texts, and the work.
-struct Partner {
-    char32_t second = 0;
-    int work = 5; // the older and better-known the work, the lower: 诗经 楚辞 论语 唐诗 宋词
-};
-
 // The rank of each work of the data, by its index in works().
 std::vector<int> workRanks()
 {
@@ -681,15 +673,6 @@ std::vector<int> workRanks()
     for (const PoetryWork& w : poetryData().works())
         ranks.push_back(workRank(w.name));
     return ranks;
-}
-
-std::vector<Partner> partnersOf(char32_t first)
-{
-    const std::vector<int> ranks = workRanks();
-    std::vector<Partner> out;
-    for (const PoemPartner& p : poetryData().partnersWithWork(first))
-        out.push_back({p.second, p.work < ranks.size() ? ranks[p.work] : 5});
-    return out;
 }
 
 // Two characters that stand together in the classical texts, by their index in the
@@ -799,18 +782,22 @@ void Engine::sourcedNames(const std::vector<StrokePair>& pairs)
                 m_pool[static_cast<size_t>(b == SourcedPair::kOutside ? outsideSecond : secondByCandidate[b])];
             keyed.push_back({strokeBucket(pa.strokes, pb.strokes), {a, b, static_cast<std::uint8_t>(work)}});
         };
+        const PoetryData& data = poetryData();
+        const std::vector<int> ranks = workRanks();
+        const auto rank = [&](std::uint32_t work) { return work < ranks.size() ? ranks[work] : 5; };
         if (outsideFirst >= 0) {
-            for (const Partner& p : partnersOf(m_pool[static_cast<size_t>(outsideFirst)].code))
-                if (const NameCandidate* b = findCandidate(p.second);
-                    b && secondByCandidate[static_cast<size_t>(b - list.data())] >= 0)
-                    add(SourcedPair::kOutside, static_cast<std::uint16_t>(b - list.data()), p.work);
-        } else {
-            const char32_t g = m_pool[static_cast<size_t>(outsideSecond)].code;
+            if (const std::optional<std::uint32_t> g = m_pool[static_cast<size_t>(outsideFirst)].poetryIndex)
+                for (const PoemPartnerIndex& p : data.partnersByIndex(*g))
+                    if (const NameCandidate* b = findCandidate(data.charAt(p.second));
+                        b && secondByCandidate[static_cast<size_t>(b - list.data())] >= 0)
+                        add(SourcedPair::kOutside, static_cast<std::uint16_t>(b - list.data()), rank(p.work));
+        } else if (const std::optional<std::uint32_t> g = m_pool[static_cast<size_t>(outsideSecond)].poetryIndex) {
+            const std::vector<std::optional<std::uint32_t>>& places = candidatePoetryIndexes();
             for (std::size_t i = 0; i < list.size(); ++i)
-                if (firstByCandidate[i] >= 0)
-                    for (const Partner& p : partnersOf(list[i].code))
-                        if (p.second == g)
-                            add(static_cast<std::uint16_t>(i), SourcedPair::kOutside, p.work);
+                if (firstByCandidate[i] >= 0 && places[i])
+                    for (const PoemPartnerIndex& p : data.partnersByIndex(*places[i]))
+                        if (p.second == *g)
+                            add(static_cast<std::uint16_t>(i), SourcedPair::kOutside, rank(p.work));
         }
         own.build([&](auto put) {
             for (const auto& [k, p] : keyed)
