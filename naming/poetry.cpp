@@ -259,7 +259,7 @@ std::optional<PoemSource> PoetryData::findByIndex(std::uint32_t a, std::uint32_t
 {
     if (!valid() || a == b || a >= chars_ || b >= chars_)
         return std::nullopt;
-    size_t lo = u32(pairStartAt_ + 4 * size_t{a}), hi = u32(pairStartAt_ + 4 * (size_t{a} + 1));
+    auto [lo, hi] = pairRun(a);
     while (lo < hi) {
         const size_t mid = lo + (hi - lo) / 2;
         const std::uint32_t m = secondOf(mid);
@@ -273,18 +273,18 @@ std::optional<PoemSource> PoetryData::findByIndex(std::uint32_t a, std::uint32_t
     return std::nullopt;
 }
 
-std::pair<size_t, size_t> PoetryData::pairRun(char32_t first) const
+std::pair<size_t, size_t> PoetryData::pairRun(std::uint32_t first) const
 {
-    const std::optional<std::uint32_t> a = valid() ? charIndex(first) : std::nullopt;
-    if (!a)
-        return {0, 0};
-    return {u32(pairStartAt_ + 4 * size_t{*a}), u32(pairStartAt_ + 4 * (size_t{*a} + 1))};
+    return {u32(pairStartAt_ + 4 * size_t{first}), u32(pairStartAt_ + 4 * (size_t{first} + 1))};
 }
 
 std::vector<char32_t> PoetryData::partners(char32_t first) const
 {
     std::vector<char32_t> out;
-    const auto [lo, hi] = pairRun(first);
+    const std::optional<std::uint32_t> a = indexOf(first);
+    if (!a)
+        return out;
+    const auto [lo, hi] = pairRun(*a);
     out.reserve(hi - lo);
     for (size_t i = lo; i < hi; ++i)
         out.push_back(u32(charsAt_ + 4 * size_t{secondOf(i)}));
@@ -305,7 +305,7 @@ std::vector<PoemPartnerIndex> PoetryData::partnersByIndex(std::uint32_t first) c
     std::vector<PoemPartnerIndex> out;
     if (!valid() || first >= chars_)
         return out;
-    const size_t lo = u32(pairStartAt_ + 4 * size_t{first}), hi = u32(pairStartAt_ + 4 * (size_t{first} + 1));
+    const auto [lo, hi] = pairRun(first);
     out.reserve(hi - lo);
     for (size_t i = lo; i < hi; ++i)
         out.push_back({secondOf(i), workOfLine(lineOf(i))});

@@ -122,8 +122,8 @@ private:
     PoemSource source(std::uint32_t lineIndex) const;
     std::uint32_t workOfLine(std::uint32_t lineIndex) const; // index in works(); works_ for none
     std::optional<std::uint32_t> charIndex(char32_t c) const;
-    // The pairs [first, second) whose first character is first; empty when the data lacks it.
-    std::pair<size_t, size_t> pairRun(char32_t first) const;
+    // The pairs [first, second) whose first character is the one at place first (< chars_).
+    std::pair<size_t, size_t> pairRun(std::uint32_t first) const;
 
     std::string_view blob_;
     // The poem of the first line of every block of kBlockLines lines: where the search for
